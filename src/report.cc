@@ -1,0 +1,45 @@
+#include "report.h"
+
+#include <iostream>
+
+#include "slotwright.h"
+
+namespace {
+
+void PrintHelpHint() {
+  PrintLine("Check the help (Slotwright --help) for further information.");
+}
+
+}  // namespace
+
+void PrintLine(const std::string& text) {
+  std::cout << text << '\n' << std::flush;
+}
+
+void ReportOpenFailure(const std::string& filename) {
+  PrintLine("Could not open " + filename +
+            ". Be sure that it exists, it is readable and it is on either on "
+            "the same directory of this program executable or the current "
+            "directory the terminal is open at.");
+  PrintHelpHint();
+}
+
+void ReportListingOpenFailure() {
+  PrintLine("Could not open " + adUnitsFilename +
+            ". Be sure that the user account under which you are running this "
+            "program has the permissions to create files under either the "
+            "directory where this program is located or the current directory "
+            "the terminal is open at.");
+  PrintHelpHint();
+}
+
+void ReportReadFailure(const std::string& filename) {
+  PrintLine("Could not read " + filename + ". Be sure that it is a readable file.");
+  PrintHelpHint();
+}
+
+void ReportWriteFailure() {
+  PrintLine("Could not write " + adUnitsFilename +
+            ". Be sure that there is enough free space on the disk.");
+  PrintHelpHint();
+}

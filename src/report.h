@@ -1,0 +1,24 @@
+// Console output: every line goes to standard output and is flushed at once,
+// and every failure the program knows is worded here.
+#ifndef SLOTWRIGHT_REPORT_H_
+#define SLOTWRIGHT_REPORT_H_
+
+#include <string>
+
+// Writes |text| and a line feed to standard output and flushes it.  A failed
+// write is not reported: the console is only an echo of the real output.
+void PrintLine(const std::string& text);
+
+// A list or the description table that can't be opened.
+void ReportOpenFailure(const std::string& filename);
+
+// The unit listing that can't be created or emptied.
+void ReportListingOpenFailure();
+
+// A list or the description table that opened but can't be read.
+void ReportReadFailure(const std::string& filename);
+
+// A row or the close of the unit listing that didn't reach the disk.
+void ReportWriteFailure();
+
+#endif  // SLOTWRIGHT_REPORT_H_

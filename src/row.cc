@@ -1,0 +1,46 @@
+#include "row.h"
+
+namespace {
+
+// Fields 5 to 14: active, six fields left empty, the target window, the
+// creative types (quoted, as they hold a comma) and an empty last field.
+const char fixedFields[] = ",yes,,,,,,,_blank,\"text,image\",\n";
+
+bool NeedsQuotes(const std::string& field) {
+  if (!field.empty() && field.front() == '"') return true;
+  for (const char c : field) {
+    if (c == ',' || c == '\n' || c == '\r') return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+void AppendField(std::string& row, const std::string& field) {
+  if (!NeedsQuotes(field)) {
+    row += field;
+    return;
+  }
+  row += '"';
+  for (const char c : field) {
+    if (c == '"') row += '"';
+    row += c;
+  }
+  row += '"';
+}
+
+std::string FormatRow(const std::string& code, const std::string& name,
+                      const std::string& size, const std::string& description) {
+  std::string row;
+  row.reserve(code.size() + name.size() + size.size() + description.size() +
+              sizeof fixedFields + 3);
+  AppendField(row, code);
+  row += ',';
+  AppendField(row, name);
+  row += ',';
+  AppendField(row, size);
+  row += ',';
+  AppendField(row, description);
+  row += fixedFields;
+  return row;
+}

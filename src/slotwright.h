@@ -1,0 +1,26 @@
+// What the whole program shares: the names of the files it reads and writes,
+// its version, and the line-end trimming that every input line goes through.
+#ifndef SLOTWRIGHT_SLOTWRIGHT_H_
+#define SLOTWRIGHT_SLOTWRIGHT_H_
+
+#include <string>
+
+// Every file is opened by these bare names, so in the current directory, and
+// every message and help line names a file through them.
+inline const std::string sitesFilename = "sites.txt";
+inline const std::string sectionsFilename = "sections.txt";
+inline const std::string adSizesFilename = "adsizes.txt";
+inline const std::string adDescriptionFilename = "addescription.txt";
+inline const std::string adUnitsFilename = "ad_units.csv";
+
+inline const std::string version = "0.7.1";
+
+// Returns |line| without its last byte when that byte is a carriage return,
+// so that files saved with CR LF line ends read like the others.  At most one
+// carriage return is removed.
+inline std::string CheckEndString(std::string line) {
+  if (!line.empty() && line.back() == '\r') line.pop_back();
+  return line;
+}
+
+#endif  // SLOTWRIGHT_SLOTWRIGHT_H_
