@@ -6,15 +6,18 @@
 #include "lookup.h"
 
 std::string GenerateCode(std::string size, std::string site, std::string section) {
-  std::string code = site.empty() ? std::string("ROS") : std::move(site);
+  if (site.empty()) site = "ROS";
+  const std::string sizeDescription = GetAdDescription(std::move(size));
+  std::string code;
+  code.reserve(site.size() + section.size() + sizeDescription.size() + 2);
+  code += site;
   code += '-';
   if (!section.empty()) {
     code += section;
     code += '-';
   }
-  code += GetAdDescription(std::move(size));
-  code.erase(std::remove_if(code.begin(), code.end(),
-                            [](char c) { return c == ' ' || c == '\''; }),
+  code += sizeDescription;
+  code.erase(std::remove_if(code.begin(), code.end(), [](char c) { return c == ' ' || c == '\''; }),
              code.end());
   return code;
 }
@@ -23,9 +26,11 @@ std::string GenerateName(std::string size, std::string site, std::string section
   return GenerateCode(std::move(size), std::move(site), std::move(section));
 }
 
-std::string GenerateDescription(std::string size, std::string site,
-                                std::string section) {
-  std::string description = GetAdDescription(std::move(size));
+std::string GenerateDescription(std::string size, std::string site, std::string section) {
+  const std::string sizeDescription = GetAdDescription(std::move(size));
+  std::string description;
+  description.reserve(sizeDescription.size() + section.size() + site.size() + 18);
+  description += sizeDescription;
   if (!section.empty()) {
     description += " on section \"";
     description += section;

@@ -16,7 +16,6 @@ std::string GenerateName(std::string size, std::string site, std::string section
 
 // The size description with the section and site spelled out:
 // Medium Rectangle on section "Sports" on Gazette.
-std::string GenerateDescription(std::string size, std::string site,
-                                std::string section);
+std::string GenerateDescription(std::string size, std::string site, std::string section);
 
 #endif  // SLOTWRIGHT_COMPOSE_H_

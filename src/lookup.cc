@@ -11,8 +11,11 @@
 namespace {
 
 // Line feeds are left out: they end a line rather than separate words.
-bool IsBlank(char c) {
-  return c == ' ' || c == '\t' || c == '\v' || c == '\f' || c == '\r';
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\v' || c == '\f' || c == '\r'; }
+
+const char* SkipBlanks(const char* next, const char* end) {
+  while (next != end && IsBlank(*next)) ++next;
+  return next;
 }
 
 // Where the scan stands within the current line of the table.  The table is
@@ -25,27 +28,66 @@ enum LinePart {
   description,  // the description, up to the line feed
 };
 
-}  // namespace
-
-std::string GetAdDescription(std::string size) {
-  std::ifstream table(adDescriptionFilename);
-  if (!table.is_open()) {
-    ReportOpenFailure(adDescriptionFilename);
-    std::exit(1);
+// Building a stream costs more than opening a file, so every lookup uses this
+// one, with a buffer of its own.  The table itself is still opened, read from
+// its start and closed on every call: nothing of it outlives a lookup.
+std::ifstream& TableStream() {
+  static char buffer[16384];
+  static std::ifstream stream;
+  static bool buffered = false;
+  if (!buffered) {
+    stream.rdbuf()->pubsetbuf(buffer, sizeof buffer);
+    buffered = true;
   }
-  std::string result;
+  return stream;
+}
+
+// Scans the table from where |table| stands for the line that begins with
+// |size|, and puts its description in |result|.  Returns false at the end of
+// the table, or on a read error, which the caller tells apart with bad().
+bool FindDescription(std::ifstream& table, const std::string& size, std::string& result) {
   LinePart part = beforeWord;
+  // Only a line that begins with this byte, or with a blank, can hold the size.
+  const char first = size.empty() ? '\n' : size.front();
   std::size_t matched = 0;  // bytes of the size seen in the first word
-  char chunk[8192];
+  char chunk[16384];
   // peek() fills the stream's buffer with a single read; taking just what it
   // holds spares the read that would otherwise find the end of the file.
   while (table.peek() != std::ifstream::traits_type::eof()) {
-    const std::streamsize count = std::min<std::streamsize>(
-        table.rdbuf()->in_avail(), sizeof chunk);
-    table.read(chunk, count);
+    const std::streamsize count =
+        std::min<std::streamsize>(table.rdbuf()->in_avail(), sizeof chunk);
+    // Taken from what the buffer holds: no further read, so nothing can fail.
     const char* next = chunk;
-    const char* const end = chunk + table.gcount();
+    const char* const end = chunk + table.rdbuf()->sgetn(chunk, count);
+    bool wholeLines = true;  // a line feed may still follow in this chunk
     while (next != end) {
+      if (part == beforeWord && wholeLines) {
+        // The usual case, whole lines at hand: a line whose first byte can't
+        // begin the size costs one search for its end.
+        for (;;) {
+          const char* const lineFeed =
+              static_cast<const char*>(std::memchr(next, '\n', end - next));
+          if (lineFeed == nullptr) {
+            wholeLines = false;
+            break;
+          }
+          if (*next == first || IsBlank(*next)) {
+            const char* const word = SkipBlanks(next, lineFeed);
+            if (static_cast<std::size_t>(lineFeed - word) > size.size() &&
+                std::memcmp(word, size.data(), size.size()) == 0 && IsBlank(word[size.size()])) {
+              const char* const text = SkipBlanks(word + size.size(), lineFeed);
+              if (text != lineFeed) {
+                result.assign(text, lineFeed);
+                return true;
+              }
+            }
+          }
+          next = lineFeed + 1;
+        }
+        continue;
+      }
+      // A line cut by the end of the chunk goes byte by byte, so that it
+      // can go on in the next one.
       const char c = *next;
       switch (part) {
         case beforeWord:
@@ -91,7 +133,7 @@ std::string GetAdDescription(std::string size) {
           const void* lineFeed = std::memchr(next, '\n', end - next);
           if (lineFeed != nullptr) {
             result.append(next, static_cast<const char*>(lineFeed));
-            return CheckEndString(std::move(result));
+            return true;
           }
           result.append(next, end);
           next = end;
@@ -100,10 +142,27 @@ std::string GetAdDescription(std::string size) {
       }
     }
   }
-  if (table.bad()) {
+  // A description may run to the end of the table.
+  return part == description && !table.bad();
+}
+
+}  // namespace
+
+std::string GetAdDescription(std::string size) {
+  std::ifstream& table = TableStream();
+  table.open(adDescriptionFilename);
+  if (!table.is_open()) {
+    ReportOpenFailure(adDescriptionFilename);
+    std::exit(1);
+  }
+  std::string result;
+  const bool found = FindDescription(table, size, result);
+  const bool readable = !table.bad();
+  table.close();
+  if (!readable) {
     ReportReadFailure(adDescriptionFilename);
     std::exit(1);
   }
-  if (part == description) return CheckEndString(std::move(result));
-  return "Undocumented ad size";
+  if (!found) return "Undocumented ad size";
+  return CheckEndString(std::move(result));
 }

@@ -47,8 +47,7 @@ void Help() {
             "generic \"Undocumented ad size\". The units will work on DFP, but "
             "the codes, name and descriptions will be ... ugly; therefore it is "
             "recommended that " +
-            adDescriptionFilename +
-            " always include a matching description for each ad size in " +
+            adDescriptionFilename + " always include a matching description for each ad size in " +
             adSizesFilename + ";");
   PrintLine("* " + sitesFilename +
             " can be empty. The ads codes, names and descriptions will include "
@@ -68,8 +67,8 @@ void Help() {
             "will be applied to all sites. If the sites have totally different "
             "structures (sections) and/or require different ad sizes, you "
             "should put only one site at the time in " +
-            sitesFilename + ", modify " + adSizesFilename + " and " +
-            sectionsFilename + " accordingly, generate " + adUnitsFilename +
+            sitesFilename + ", modify " + adSizesFilename + " and " + sectionsFilename +
+            " accordingly, generate " + adUnitsFilename +
             ", save it somewhere else (preferably with a better identifying "
             "name), and repeat this procedure with another site in " +
             sitesFilename + ";");

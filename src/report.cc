@@ -1,19 +1,24 @@
 #include "report.h"
 
-#include <iostream>
+#include <cstdio>
 
 #include "slotwright.h"
 
 namespace {
 
-void PrintHelpHint() {
-  PrintLine("Check the help (Slotwright --help) for further information.");
-}
+void PrintHelpHint() { PrintLine("Check the help (Slotwright --help) for further information."); }
 
 }  // namespace
 
 void PrintLine(const std::string& text) {
-  std::cout << text << '\n' << std::flush;
+  std::fwrite(text.data(), 1, text.size(), stdout);
+  std::fputc('\n', stdout);
+  std::fflush(stdout);
+}
+
+void Echo(const std::string& bytes) {
+  std::fwrite(bytes.data(), 1, bytes.size(), stdout);
+  std::fflush(stdout);
 }
 
 void ReportOpenFailure(const std::string& filename) {

@@ -9,6 +9,10 @@
 // write is not reported: the console is only an echo of the real output.
 void PrintLine(const std::string& text);
 
+// Writes |bytes| as they are to standard output, in one write, and flushes
+// it.  A failed write is not reported either.
+void Echo(const std::string& bytes);
+
 // A list or the description table that can't be opened.
 void ReportOpenFailure(const std::string& filename);
 

@@ -1,5 +1,7 @@
 #include "row.h"
 
+#include <cstring>
+
 namespace {
 
 // Fields 5 to 14: active, six fields left empty, the target window, the
@@ -7,11 +9,11 @@ namespace {
 const char fixedFields[] = ",yes,,,,,,,_blank,\"text,image\",\n";
 
 bool NeedsQuotes(const std::string& field) {
-  if (!field.empty() && field.front() == '"') return true;
-  for (const char c : field) {
-    if (c == ',' || c == '\n' || c == '\r') return true;
-  }
-  return false;
+  if (field.empty()) return false;
+  const char* const bytes = field.data();
+  return field.front() == '"' || std::memchr(bytes, ',', field.size()) != nullptr ||
+         std::memchr(bytes, '\n', field.size()) != nullptr ||
+         std::memchr(bytes, '\r', field.size()) != nullptr;
 }
 
 }  // namespace
@@ -29,11 +31,11 @@ void AppendField(std::string& row, const std::string& field) {
   row += '"';
 }
 
-std::string FormatRow(const std::string& code, const std::string& name,
-                      const std::string& size, const std::string& description) {
+std::string FormatRow(const std::string& code, const std::string& name, const std::string& size,
+                      const std::string& description) {
   std::string row;
-  row.reserve(code.size() + name.size() + size.size() + description.size() +
-              sizeof fixedFields + 3);
+  row.reserve(code.size() + name.size() + size.size() + description.size() + sizeof fixedFields +
+              3);
   AppendField(row, code);
   row += ',';
   AppendField(row, name);

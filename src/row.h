@@ -11,7 +11,7 @@ void AppendField(std::string& row, const std::string& field);
 
 // The unit's row: code, name, size and description, the ten fields that are
 // the same for every unit, and a line feed.
-std::string FormatRow(const std::string& code, const std::string& name,
-                      const std::string& size, const std::string& description);
+std::string FormatRow(const std::string& code, const std::string& name, const std::string& size,
+                      const std::string& description);
 
 #endif  // SLOTWRIGHT_ROW_H_

@@ -1,7 +1,6 @@
 #include "run.h"
 
 #include <fstream>
-#include <iostream>
 #include <string>
 
 #include "compose.h"
@@ -51,8 +50,7 @@ bool Rewind(std::ifstream& list) {
 // the listing is complete up to its last row whenever the run ends.  Only a
 // failure of the listing counts.
 bool WriteRow(std::ofstream& listing, const std::string& row) {
-  std::cout.write(row.data(), static_cast<std::streamsize>(row.size()));
-  std::cout.flush();
+  Echo(row);
   listing.write(row.data(), static_cast<std::streamsize>(row.size()));
   listing.flush();
   return listing.good();
@@ -60,8 +58,8 @@ bool WriteRow(std::ofstream& listing, const std::string& row) {
 
 // The units of one site and section, one per size.  Returns the exit status
 // that stops the run, or -1 to go on.
-int WriteUnits(std::ifstream& sizes, std::ofstream& listing,
-               const std::string& site, const std::string& section) {
+int WriteUnits(std::ifstream& sizes, std::ofstream& listing, const std::string& site,
+               const std::string& section) {
   std::string size;
   for (bool first = true; ReadEntry(sizes, size, first); first = false) {
     if (size.empty()) {

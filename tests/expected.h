@@ -10,14 +10,12 @@ inline const std::string banner =
     "DISCLAIMER: this program is the result of hobbyistic programming and "
     "therefore it is provided AS IS without any guarantees or warranty.\n";
 
-inline const std::string helpHint =
-    "Check the help (Slotwright --help) for further information.\n";
+inline const std::string helpHint = "Check the help (Slotwright --help) for further information.\n";
 
 // A row whose name is its code, as every row's is.
 inline std::string Row(const std::string& code, const std::string& size,
                        const std::string& description) {
-  return code + "," + code + "," + size + "," + description +
-         ",yes,,,,,,,_blank,\"text,image\",\n";
+  return code + "," + code + "," + size + "," + description + ",yes,,,,,,,_blank,\"text,image\",\n";
 }
 
 #endif  // SLOTWRIGHT_TESTS_EXPECTED_H_

@@ -73,7 +73,9 @@ TEST_F(LookupTest, TakesTheRestOfTheLineAfterTheSizeAndItsWhiteSpace) {
       {"300x250 Medium Rectangle", "Medium Rectangle"},
       {"300x250 Medium Rectangle\r", "Medium Rectangle"},
       {"300x250 \"Quoted\", it's", "\"Quoted\", it's"},
-      {"\xEF\xBB\xBF" "300x250 Marked", "Undocumented ad size"},
+      {"\xEF\xBB\xBF"
+       "300x250 Marked",
+       "Undocumented ad size"},
       {std::string("300x250 a\0b\n", 12), std::string("a\0b", 3)},
       {std::string("x\0 y\n300x250 After\n", 19), "After"},
   };
@@ -89,8 +91,8 @@ TEST_F(LookupTest, FindsEntriesWhereverTheyStandInALargeTable) {
   for (const std::size_t before : {8180, 8185, 8191, 8192, 8195, 20000, 70000}) {
     const std::string filler(before - 1, 'f');
     const std::string longDescription(30000, 'd');
-    WriteFile(adDescriptionFilename, filler + "\n300x250 \t  " + longDescription +
-                                         "\r\n970x90 Large Leaderboard\n");
+    WriteFile(adDescriptionFilename,
+              filler + "\n300x250 \t  " + longDescription + "\r\n970x90 Large Leaderboard\n");
     EXPECT_EQ(GetAdDescription("300x250"), longDescription) << before;
     EXPECT_EQ(GetAdDescription("970x90"), "Large Leaderboard") << before;
     EXPECT_EQ(GetAdDescription("728x90"), "Undocumented ad size") << before;

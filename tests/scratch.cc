@@ -32,7 +32,7 @@ std::string ReadFile(const std::string& path) {
 }
 
 RunResult RunProgram(const std::string& dir, const std::vector<std::string>& args,
-               Console console) {
+                     Console console) {
   const std::string outPath = dir + "/../" + fs::path(dir).filename().string() + ".out";
   const std::string errPath = outPath + ".err";
   int closedPipe[2] = {-1, -1};

@@ -27,7 +27,7 @@ enum Console { toFile, toFullDevice, toClosedPipe };
 
 // Runs the built program in |dir| with |args| and waits for it.
 RunResult RunProgram(const std::string& dir, const std::vector<std::string>& args,
-               Console console = toFile);
+                     Console console = toFile);
 
 // For tests of the program's functions: runs each test in a fresh scratch
 // directory, the directory the program reads its files from.
