@@ -47,6 +47,9 @@ std::ifstream& TableStream() {
 // the table, or on a read error, which the caller tells apart with bad().
 bool FindDescription(std::ifstream& table, const std::string& size, std::string& result) {
   LinePart part = beforeWord;
+  // A size with white space in it never equals a word: it is never compared
+  // whole, as that would reach past the first word of a line.
+  const bool wordLike = size.find_first_of(" \t\v\f\r\n") == std::string::npos;
   // Only a line that begins with this byte, or with a blank, can hold the size.
   const char first = size.empty() ? '\n' : size.front();
   std::size_t matched = 0;  // bytes of the size seen in the first word
@@ -71,7 +74,7 @@ bool FindDescription(std::ifstream& table, const std::string& size, std::string&
             wholeLines = false;
             break;
           }
-          if (*next == first || IsBlank(*next)) {
+          if (wordLike && (*next == first || IsBlank(*next))) {
             const char* const word = SkipBlanks(next, lineFeed);
             if (static_cast<std::size_t>(lineFeed - word) > size.size() &&
                 std::memcmp(word, size.data(), size.size()) == 0 && IsBlank(word[size.size()])) {

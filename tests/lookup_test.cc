@@ -43,6 +43,8 @@ TEST_F(LookupTest, MatchesTheFirstWordOfALineOnly) {
       {"300x25", "Undocumented ad size"},
       {"300x2500", "Undocumented ad size"},
       {"300x250 ", "Undocumented ad size"},
+      {"320x50 Mobile", "Undocumented ad size"},
+      {"728x90\tLeaderboard", "Undocumented ad size"},
       {"Medium", "Undocumented ad size"},
       {"", "Undocumented ad size"},
   };
