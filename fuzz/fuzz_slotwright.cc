@@ -110,7 +110,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string name = GenerateName(adSize, site, section);
   const std::string description = GenerateDescription(adSize, site, section);
   if (code.find_first_of(" '") != std::string::npos || name != code) abort();
-  const std::string row = FormatRow(code, name, adSize, description);
+  std::string row;
+  FormatRow(code, name, adSize, description, row);
   if (row.empty() || row.back() != '\n') abort();
   const std::vector<std::string> expected = {
       code, name, adSize, description, "yes", "", "", "", "", "", "", "_blank", "text,image", ""};

@@ -17,8 +17,8 @@ std::string GenerateCode(std::string size, std::string site, std::string section
     code += '-';
   }
   code += sizeDescription;
-  code.erase(std::remove_if(code.begin(), code.end(), [](char c) { return c == ' ' || c == '\''; }),
-             code.end());
+  code.erase(std::remove(code.begin(), code.end(), ' '), code.end());
+  code.erase(std::remove(code.begin(), code.end(), '\''), code.end());
   return code;
 }
 

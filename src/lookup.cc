@@ -49,7 +49,8 @@ bool FindDescription(std::ifstream& table, const std::string& size, std::string&
   LinePart part = beforeWord;
   // A size with white space in it never equals a word: it is never compared
   // whole, as that would reach past the first word of a line.
-  const bool wordLike = size.find_first_of(" \t\v\f\r\n") == std::string::npos;
+  const bool wordLike =
+      std::none_of(size.begin(), size.end(), [](char c) { return c == '\n' || IsBlank(c); });
   // Only a line that begins with this byte, or with a blank, can hold the size.
   const char first = size.empty() ? '\n' : size.front();
   std::size_t matched = 0;  // bytes of the size seen in the first word

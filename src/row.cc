@@ -31,11 +31,9 @@ void AppendField(std::string& row, const std::string& field) {
   row += '"';
 }
 
-std::string FormatRow(const std::string& code, const std::string& name, const std::string& size,
-                      const std::string& description) {
-  std::string row;
-  row.reserve(code.size() + name.size() + size.size() + description.size() + sizeof fixedFields +
-              3);
+void FormatRow(const std::string& code, const std::string& name, const std::string& size,
+               const std::string& description, std::string& row) {
+  row.clear();
   AppendField(row, code);
   row += ',';
   AppendField(row, name);
@@ -44,5 +42,4 @@ std::string FormatRow(const std::string& code, const std::string& name, const st
   row += ',';
   AppendField(row, description);
   row += fixedFields;
-  return row;
 }

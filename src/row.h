@@ -9,9 +9,10 @@
 // with a double quote; byte for byte otherwise.
 void AppendField(std::string& row, const std::string& field);
 
-// The unit's row: code, name, size and description, the ten fields that are
-// the same for every unit, and a line feed.
-std::string FormatRow(const std::string& code, const std::string& name, const std::string& size,
-                      const std::string& description);
+// Puts in |row| the unit's row: code, name, size and description, the ten
+// fields that are the same for every unit, and a line feed.  |row| is
+// overwritten, so one string can serve every row.
+void FormatRow(const std::string& code, const std::string& name, const std::string& size,
+               const std::string& description, std::string& row);
 
 #endif  // SLOTWRIGHT_ROW_H_

@@ -61,6 +61,7 @@ bool WriteRow(std::ofstream& listing, const std::string& row) {
 int WriteUnits(std::ifstream& sizes, std::ofstream& listing, const std::string& site,
                const std::string& section) {
   std::string size;
+  std::string row;
   for (bool first = true; ReadEntry(sizes, size, first); first = false) {
     if (size.empty()) {
       PrintLine("You must specify at least an ad size in " + adSizesFilename + ".");
@@ -70,7 +71,8 @@ int WriteUnits(std::ifstream& sizes, std::ofstream& listing, const std::string& 
     const std::string code = GenerateCode(size, site, section);
     const std::string name = GenerateName(size, site, section);
     const std::string description = GenerateDescription(size, site, section);
-    if (!WriteRow(listing, FormatRow(code, name, size, description))) {
+    FormatRow(code, name, size, description, row);
+    if (!WriteRow(listing, row)) {
       ReportWriteFailure();
       return 1;
     }

@@ -29,9 +29,11 @@ TEST(RowTest, QuotesOnlyFieldsACsvReaderWouldMisread) {
 }
 
 TEST(RowTest, EndsEveryRowWithTheSameTenFields) {
-  EXPECT_EQ(FormatRow("G-S-M", "G-S-M", "300x250", "M on section \"S\" on G"),
-            "G-S-M,G-S-M,300x250,M on section \"S\" on G,yes,,,,,,,_blank,\"text,image\",\n");
-  EXPECT_EQ(FormatRow("", "", "", ""), ",,,,yes,,,,,,,_blank,\"text,image\",\n");
+  std::string row = "left from an earlier row";
+  FormatRow("G-S-M", "G-S-M", "300x250", "M on section \"S\" on G", row);
+  EXPECT_EQ(row, "G-S-M,G-S-M,300x250,M on section \"S\" on G,yes,,,,,,,_blank,\"text,image\",\n");
+  FormatRow("", "", "", "", row);
+  EXPECT_EQ(row, ",,,,yes,,,,,,,_blank,\"text,image\",\n");
 }
 
 }  // namespace
