@@ -1,24 +1,35 @@
 #include "compose.h"
 
-#include <algorithm>
 #include <utility>
 
 #include "lookup.h"
 
+namespace {
+
+// Copies |part| to |out| without its blanks and apostrophes; returns the end
+// of what it wrote.
+char* CopyCodePart(const std::string& part, char* out) {
+  for (const char c : part) {
+    *out = c;
+    out += c != ' ' && c != '\'';
+  }
+  return out;
+}
+
+}  // namespace
+
 std::string GenerateCode(std::string size, std::string site, std::string section) {
   if (site.empty()) site = "ROS";
   const std::string sizeDescription = GetAdDescription(std::move(size));
-  std::string code;
-  code.reserve(site.size() + section.size() + sizeDescription.size() + 2);
-  code += site;
-  code += '-';
+  std::string code(site.size() + section.size() + sizeDescription.size() + 2, '-');
+  char* out = CopyCodePart(site, &code[0]);
+  *out++ = '-';
   if (!section.empty()) {
-    code += section;
-    code += '-';
+    out = CopyCodePart(section, out);
+    *out++ = '-';
   }
-  code += sizeDescription;
-  code.erase(std::remove(code.begin(), code.end(), ' '), code.end());
-  code.erase(std::remove(code.begin(), code.end(), '\''), code.end());
+  out = CopyCodePart(sizeDescription, out);
+  code.resize(out - code.data());
   return code;
 }
 

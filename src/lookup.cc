@@ -18,6 +18,34 @@ const char* SkipBlanks(const char* next, const char* end) {
   return next;
 }
 
+// Looks in |line| to |end|, whole lines that begin at |line| and end with a
+// line feed, for the first line whose first word is |size| and that holds
+// more after it, and puts the rest of that line in |result|.  Only the
+// places where the size's first byte stands are looked at, so lines that
+// don't hold it at all cost next to nothing.  |size| is not empty and holds
+// no white space.
+bool FindInWholeLines(const char* line, const char* end, const std::string& size,
+                      std::string& result) {
+  for (const char* hit = line;
+       (hit = static_cast<const char*>(std::memchr(hit, size.front(), end - hit))) != nullptr;
+       ++hit) {
+    // Cheapest tests first: most places are inside a word or a description.
+    const char* const after = hit + size.size();
+    if (after >= end || !IsBlank(*after) || after[-1] != size.back()) continue;
+    const char* before = hit;
+    while (before != line && IsBlank(before[-1])) --before;
+    if ((before == line || before[-1] == '\n') && std::memcmp(hit, size.data(), size.size()) == 0) {
+      const char* const lineFeed = static_cast<const char*>(std::memchr(after, '\n', end - after));
+      const char* const text = SkipBlanks(after, lineFeed);
+      if (text != lineFeed) {
+        result.assign(text, lineFeed);
+        return true;
+      }
+    }
+  }
+  return false;
+}
+
 // Where the scan stands within the current line of the table.  The table is
 // read in chunks, so a line may begin in one chunk and end in the next.
 enum LinePart {
@@ -47,12 +75,11 @@ std::ifstream& TableStream() {
 // the table, or on a read error, which the caller tells apart with bad().
 bool FindDescription(std::ifstream& table, const std::string& size, std::string& result) {
   LinePart part = beforeWord;
-  // A size with white space in it never equals a word: it is never compared
-  // whole, as that would reach past the first word of a line.
-  const bool wordLike =
-      std::none_of(size.begin(), size.end(), [](char c) { return c == '\n' || IsBlank(c); });
-  // Only a line that begins with this byte, or with a blank, can hold the size.
-  const char first = size.empty() ? '\n' : size.front();
+  // Only a size that could be a word is looked for: an empty one, or one with
+  // white space in it, never equals a word.
+  const bool wordLike = !size.empty() && std::none_of(size.begin(), size.end(), [](char c) {
+    return c == '\n' || IsBlank(c);
+  });
   std::size_t matched = 0;  // bytes of the size seen in the first word
   char chunk[16384];
   // peek() fills the stream's buffer with a single read; taking just what it
@@ -66,28 +93,12 @@ bool FindDescription(std::ifstream& table, const std::string& size, std::string&
     bool wholeLines = true;  // a line feed may still follow in this chunk
     while (next != end) {
       if (part == beforeWord && wholeLines) {
-        // The usual case, whole lines at hand: a line whose first byte can't
-        // begin the size costs one search for its end.
-        for (;;) {
-          const char* const lineFeed =
-              static_cast<const char*>(std::memchr(next, '\n', end - next));
-          if (lineFeed == nullptr) {
-            wholeLines = false;
-            break;
-          }
-          if (wordLike && (*next == first || IsBlank(*next))) {
-            const char* const word = SkipBlanks(next, lineFeed);
-            if (static_cast<std::size_t>(lineFeed - word) > size.size() &&
-                std::memcmp(word, size.data(), size.size()) == 0 && IsBlank(word[size.size()])) {
-              const char* const text = SkipBlanks(word + size.size(), lineFeed);
-              if (text != lineFeed) {
-                result.assign(text, lineFeed);
-                return true;
-              }
-            }
-          }
-          next = lineFeed + 1;
-        }
+        // The usual case: whole lines, up to the chunk's last line feed.
+        const char* wholeEnd = end;
+        while (wholeEnd != next && wholeEnd[-1] != '\n') --wholeEnd;
+        if (wordLike && FindInWholeLines(next, wholeEnd, size, result)) return true;
+        next = wholeEnd;
+        wholeLines = false;
         continue;
       }
       // A line cut by the end of the chunk goes byte by byte, so that it
