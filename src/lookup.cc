@@ -18,29 +18,53 @@ const char* SkipBlanks(const char* next, const char* end) {
   return next;
 }
 
+// Puts in |result| the rest of the line from |after|, the byte after a
+// first word equal to the size, when more than white space follows it.
+bool TakeDescription(const char* after, const char* lineFeed, std::string& result) {
+  const char* const text = SkipBlanks(after, lineFeed);
+  if (text == lineFeed) return false;
+  result.assign(text, lineFeed);
+  return true;
+}
+
 // Looks in |line| to |end|, whole lines that begin at |line| and end with a
 // line feed, for the first line whose first word is |size| and that holds
-// more after it, and puts the rest of that line in |result|.  Only the
-// places where the size's first byte stands are looked at, so lines that
-// don't hold it at all cost next to nothing.  |size| is not empty and holds
-// no white space.
+// more after it, and puts the rest of that line in |result|.  |size| is not
+// empty and holds no white space.
+//
+// Only the places where the size's first byte stands are looked at, so a
+// line that doesn't hold it costs next to nothing.  Where that byte turns
+// out to be frequent, the rest is read line by line, which bounds the cost.
 bool FindInWholeLines(const char* line, const char* end, const std::string& size,
                       std::string& result) {
+  std::size_t places = 0;
   for (const char* hit = line;
        (hit = static_cast<const char*>(std::memchr(hit, size.front(), end - hit))) != nullptr;
        ++hit) {
+    if (++places > 8 + static_cast<std::size_t>(hit - line) / 16) {
+      while (hit != line && hit[-1] != '\n') --hit;  // back to its line's start
+      for (const char* next = hit; next != end;) {
+        const char* const lineFeed = static_cast<const char*>(std::memchr(next, '\n', end - next));
+        const char* const word = SkipBlanks(next, lineFeed);
+        const char* const after = word + size.size();
+        if (after < lineFeed && IsBlank(*after) &&
+            std::memcmp(word, size.data(), size.size()) == 0 &&
+            TakeDescription(after, lineFeed, result)) {
+          return true;
+        }
+        next = lineFeed + 1;
+      }
+      return false;
+    }
     // Cheapest tests first: most places are inside a word or a description.
     const char* const after = hit + size.size();
     if (after >= end || !IsBlank(*after) || after[-1] != size.back()) continue;
     const char* before = hit;
     while (before != line && IsBlank(before[-1])) --before;
-    if ((before == line || before[-1] == '\n') && std::memcmp(hit, size.data(), size.size()) == 0) {
-      const char* const lineFeed = static_cast<const char*>(std::memchr(after, '\n', end - after));
-      const char* const text = SkipBlanks(after, lineFeed);
-      if (text != lineFeed) {
-        result.assign(text, lineFeed);
-        return true;
-      }
+    if ((before == line || before[-1] == '\n') && std::memcmp(hit, size.data(), size.size()) == 0 &&
+        TakeDescription(after, static_cast<const char*>(std::memchr(after, '\n', end - after)),
+                        result)) {
+      return true;
     }
   }
   return false;

@@ -101,6 +101,19 @@ TEST_F(LookupTest, FindsEntriesWhereverTheyStandInALargeTable) {
   }
 }
 
+// A table crowded with the size's first byte is read another way.
+TEST_F(LookupTest, FindsEntriesAmongLinesFullOfTheSizesFirstByte) {
+  const std::string many(40, '3');
+  for (const int lines : {0, 1, 2, 50}) {
+    std::string table;
+    for (int i = 0; i < lines; ++i) table += "33 3 " + many + "\n";
+    WriteFile(adDescriptionFilename, table + "  300x250\t333 Medium\n" + "33 3 " + many + "\n");
+    EXPECT_EQ(GetAdDescription("300x250"), "333 Medium") << lines;
+    EXPECT_EQ(GetAdDescription("33"), "3 " + many) << lines;
+    EXPECT_EQ(GetAdDescription("3"), "Undocumented ad size") << lines;
+  }
+}
+
 TEST_F(LookupTest, ReadsTheTableAfreshOnEveryCall) {
   WriteFile(adDescriptionFilename, "300x250 Medium Rectangle\n");
   EXPECT_EQ(GetAdDescription("300x250"), "Medium Rectangle");
