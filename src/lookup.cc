@@ -46,10 +46,9 @@ bool FindInWholeLines(const char* line, const char* end, const std::string& size
       for (const char* next = hit; next != end;) {
         const char* const lineFeed = static_cast<const char*>(std::memchr(next, '\n', end - next));
         const char* const word = SkipBlanks(next, lineFeed);
-        const char* const after = word + size.size();
-        if (after < lineFeed && IsBlank(*after) &&
+        if (static_cast<std::size_t>(lineFeed - word) > size.size() && IsBlank(word[size.size()]) &&
             std::memcmp(word, size.data(), size.size()) == 0 &&
-            TakeDescription(after, lineFeed, result)) {
+            TakeDescription(word + size.size(), lineFeed, result)) {
           return true;
         }
         next = lineFeed + 1;
@@ -57,8 +56,9 @@ bool FindInWholeLines(const char* line, const char* end, const std::string& size
       return false;
     }
     // Cheapest tests first: most places are inside a word or a description.
+    if (static_cast<std::size_t>(end - hit) <= size.size()) break;  // no room for it
     const char* const after = hit + size.size();
-    if (after >= end || !IsBlank(*after) || after[-1] != size.back()) continue;
+    if (!IsBlank(*after) || after[-1] != size.back()) continue;
     const char* before = hit;
     while (before != line && IsBlank(before[-1])) --before;
     if ((before == line || before[-1] == '\n') && std::memcmp(hit, size.data(), size.size()) == 0 &&
