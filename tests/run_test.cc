@@ -39,6 +39,9 @@ const std::string gazetteUndocumented =
     Row("Gazette-Sports-Undocumentedadsize", "970x66",
         "Undocumented ad size on section \"Sports\" on Gazette");
 
+// A section with a NUL byte and a byte that is no text in any encoding.
+const std::string oddSection = std::string("S\0", 2) + "\xFF";
+
 // Special file contents: a directory of that name, a link to a full disk,
 // or no file at all.
 const std::string directory = "<directory>";
@@ -127,6 +130,11 @@ const RunCase runCases[] = {
      {{"sites.txt", "\xEF\xBB\xBFGazette"}, {"adsizes.txt", " 300x250\t\n"}},
      generating + Row("\xEF\xBB\xBFGazette-Sports-Undocumentedadsize", " 300x250\t",
                       "Undocumented ad size on section \"Sports\" on \xEF\xBB\xBFGazette") + completed, 0, ""},
+    {"any byte passes through", {{"sections.txt", oddSection}},
+     generating + Row("Gazette-" + oddSection + "-MediumRectangle", "300x250",
+                      "Medium Rectangle on section \"" + oddSection + "\" on Gazette") +
+         Row("Gazette-" + oddSection + "-Undocumentedadsize", "970x66",
+             "Undocumented ad size on section \"" + oddSection + "\" on Gazette") + completed, 0, ""},
     {"fields with commas, line ends or leading quotes are quoted",
      {{"sites.txt", "Smith, Jones\n"}, {"sections.txt", "\"Live\" feed\n"}, {"adsizes.txt", "\"1\"x1\r\r\n"}},
      generating +
