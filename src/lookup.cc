@@ -18,19 +18,27 @@ const char* SkipBlanks(const char* next, const char* end) {
   return next;
 }
 
-// Puts in |result| the rest of the line from |after|, the byte after a
-// first word equal to the size, when more than white space follows it.
-bool TakeDescription(const char* after, const char* lineFeed, std::string& result) {
-  const char* const text = SkipBlanks(after, lineFeed);
-  if (text == lineFeed) return false;
-  result.assign(text, lineFeed);
+// The rule for one line, from its first word |word| to |lineEnd|: when that
+// word is |size| and more than white space follows it, puts the rest of the
+// line after that white space in |result|.  |size| holds no white space.
+bool DescribeLine(const char* word, const char* lineEnd, const std::string& size,
+                  std::string& result) {
+  if (static_cast<std::size_t>(lineEnd - word) <= size.size() || !IsBlank(word[size.size()]) ||
+      std::memcmp(word, size.data(), size.size()) != 0) {
+    return false;
+  }
+  const char* const text = SkipBlanks(word + size.size(), lineEnd);
+  if (text == lineEnd) return false;
+  result.assign(text, lineEnd);
   return true;
 }
 
-// Looks in |line| to |end|, whole lines that begin at |line| and end with a
-// line feed, for the first line whose first word is |size| and that holds
-// more after it, and puts the rest of that line in |result|.  |size| is not
-// empty and holds no white space.
+const char* LineFeedIn(const char* next, const char* end) {
+  return static_cast<const char*>(std::memchr(next, '\n', end - next));
+}
+
+// Looks in |line| to |end|, whole lines that each end with a line feed, for
+// the first line that describes |size|.
 //
 // Only the places where the size's first byte stands are looked at, so a
 // line that doesn't hold it costs next to nothing.  Where that byte turns
@@ -44,13 +52,8 @@ bool FindInWholeLines(const char* line, const char* end, const std::string& size
     if (++places > 8 + static_cast<std::size_t>(hit - line) / 16) {
       while (hit != line && hit[-1] != '\n') --hit;  // back to its line's start
       for (const char* next = hit; next != end;) {
-        const char* const lineFeed = static_cast<const char*>(std::memchr(next, '\n', end - next));
-        const char* const word = SkipBlanks(next, lineFeed);
-        if (static_cast<std::size_t>(lineFeed - word) > size.size() && IsBlank(word[size.size()]) &&
-            std::memcmp(word, size.data(), size.size()) == 0 &&
-            TakeDescription(word + size.size(), lineFeed, result)) {
-          return true;
-        }
+        const char* const lineFeed = LineFeedIn(next, end);
+        if (DescribeLine(SkipBlanks(next, lineFeed), lineFeed, size, result)) return true;
         next = lineFeed + 1;
       }
       return false;
@@ -61,24 +64,13 @@ bool FindInWholeLines(const char* line, const char* end, const std::string& size
     if (!IsBlank(*after) || after[-1] != size.back()) continue;
     const char* before = hit;
     while (before != line && IsBlank(before[-1])) --before;
-    if ((before == line || before[-1] == '\n') && std::memcmp(hit, size.data(), size.size()) == 0 &&
-        TakeDescription(after, static_cast<const char*>(std::memchr(after, '\n', end - after)),
-                        result)) {
+    if ((before == line || before[-1] == '\n') &&
+        DescribeLine(hit, LineFeedIn(after, end), size, result)) {
       return true;
     }
   }
   return false;
 }
-
-// Where the scan stands within the current line of the table.  The table is
-// read in chunks, so a line may begin in one chunk and end in the next.
-enum LinePart {
-  beforeWord,   // white space that opens a line
-  inWord,       // the first word, equal to the size so far
-  otherLine,    // a line whose first word is not the size
-  afterSize,    // white space after the size
-  description,  // the description, up to the line feed
-};
 
 // Building a stream costs more than opening a file, so every lookup uses this
 // one, with a buffer of its own.  The table itself is still opened, read from
@@ -86,26 +78,21 @@ enum LinePart {
 std::ifstream& TableStream() {
   static char buffer[16384];
   static std::ifstream stream;
-  static bool buffered = false;
-  if (!buffered) {
-    stream.rdbuf()->pubsetbuf(buffer, sizeof buffer);
-    buffered = true;
-  }
+  [[maybe_unused]] static const auto* const buffered =
+      stream.rdbuf()->pubsetbuf(buffer, sizeof buffer);
   return stream;
 }
 
-// Scans the table from where |table| stands for the line that begins with
-// |size|, and puts its description in |result|.  Returns false at the end of
+// Reads the table from where |table| stands for the line that describes
+// |size| and puts the description in |result|.  Returns false at the end of
 // the table, or on a read error, which the caller tells apart with bad().
 bool FindDescription(std::ifstream& table, const std::string& size, std::string& result) {
-  LinePart part = beforeWord;
-  // Only a size that could be a word is looked for: an empty one, or one with
-  // white space in it, never equals a word.
+  // An empty size, or one with white space in it, never equals a word.
   const bool wordLike = !size.empty() && std::none_of(size.begin(), size.end(), [](char c) {
     return c == '\n' || IsBlank(c);
   });
-  std::size_t matched = 0;  // bytes of the size seen in the first word
   char chunk[16384];
+  std::string cutLine;  // the start of a line that a chunk's end cut off
   // peek() fills the stream's buffer with a single read; taking just what it
   // holds spares the read that would otherwise find the end of the file.
   while (table.peek() != std::ifstream::traits_type::eof()) {
@@ -114,75 +101,26 @@ bool FindDescription(std::ifstream& table, const std::string& size, std::string&
     // Taken from what the buffer holds: no further read, so nothing can fail.
     const char* next = chunk;
     const char* const end = chunk + table.rdbuf()->sgetn(chunk, count);
-    bool wholeLines = true;  // a line feed may still follow in this chunk
-    while (next != end) {
-      if (part == beforeWord && wholeLines) {
-        // The usual case: whole lines, up to the chunk's last line feed.
-        const char* wholeEnd = end;
-        while (wholeEnd != next && wholeEnd[-1] != '\n') --wholeEnd;
-        if (wordLike && FindInWholeLines(next, wholeEnd, size, result)) return true;
-        next = wholeEnd;
-        wholeLines = false;
-        continue;
+    if (!cutLine.empty()) {
+      const char* const lineFeed = LineFeedIn(next, end);
+      cutLine.append(next, lineFeed == nullptr ? end : lineFeed);
+      if (lineFeed == nullptr) continue;
+      const char* const lineEnd = cutLine.data() + cutLine.size();
+      if (wordLike && DescribeLine(SkipBlanks(cutLine.data(), lineEnd), lineEnd, size, result)) {
+        return true;
       }
-      // A line cut by the end of the chunk goes byte by byte, so that it
-      // can go on in the next one.
-      const char c = *next;
-      switch (part) {
-        case beforeWord:
-          if (c != '\n' && !IsBlank(c)) {
-            part = inWord;
-            matched = 0;
-            continue;  // look at c again as the word's first byte
-          }
-          ++next;
-          break;
-        case inWord:
-          if (c == '\n') {
-            part = beforeWord;
-          } else if (IsBlank(c)) {
-            part = matched == size.size() ? afterSize : otherLine;
-          } else if (matched < size.size() && c == size[matched]) {
-            ++matched;
-          } else {
-            part = otherLine;
-          }
-          ++next;
-          break;
-        case otherLine: {
-          const void* lineFeed = std::memchr(next, '\n', end - next);
-          if (lineFeed == nullptr) {
-            next = end;
-          } else {
-            next = static_cast<const char*>(lineFeed) + 1;
-            part = beforeWord;
-          }
-          break;
-        }
-        case afterSize:
-          if (c == '\n') {
-            part = beforeWord;  // nothing after the size: search on
-          } else if (!IsBlank(c)) {
-            part = description;
-            continue;
-          }
-          ++next;
-          break;
-        case description: {
-          const void* lineFeed = std::memchr(next, '\n', end - next);
-          if (lineFeed != nullptr) {
-            result.append(next, static_cast<const char*>(lineFeed));
-            return true;
-          }
-          result.append(next, end);
-          next = end;
-          break;
-        }
-      }
+      cutLine.clear();
+      next = lineFeed + 1;
     }
+    const char* wholeEnd = end;  // just after the chunk's last line feed
+    while (wholeEnd != next && wholeEnd[-1] != '\n') --wholeEnd;
+    if (wordLike && FindInWholeLines(next, wholeEnd, size, result)) return true;
+    cutLine.assign(wholeEnd, end);
   }
-  // A description may run to the end of the table.
-  return part == description && !table.bad();
+  // The last line need not end with a line feed.
+  const char* const lineEnd = cutLine.data() + cutLine.size();
+  return wordLike && !table.bad() &&
+         DescribeLine(SkipBlanks(cutLine.data(), lineEnd), lineEnd, size, result);
 }
 
 }  // namespace
