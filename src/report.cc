@@ -10,11 +10,7 @@ void PrintHelpHint() { PrintLine("Check the help (Slotwright --help) for further
 
 }  // namespace
 
-void PrintLine(const std::string& text) {
-  std::fwrite(text.data(), 1, text.size(), stdout);
-  std::fputc('\n', stdout);
-  std::fflush(stdout);
-}
+void PrintLine(const std::string& text) { Echo(text + '\n'); }
 
 void Echo(const std::string& bytes) {
   std::fwrite(bytes.data(), 1, bytes.size(), stdout);
