@@ -18,11 +18,12 @@ char* CopyCodePart(const std::string& part, char* out) {
 
 }  // namespace
 
-std::string GenerateCode(std::string size, std::string site, std::string section) {
-  if (site.empty()) site = "ROS";
-  const std::string sizeDescription = GetAdDescription(std::move(size));
-  std::string code(site.size() + section.size() + sizeDescription.size() + 2, '-');
-  char* out = CopyCodePart(site, &code[0]);
+std::string ComposeCode(const std::string& site, const std::string& section,
+                        const std::string& sizeDescription) {
+  static const std::string everySite = "ROS";
+  const std::string& siteOrAll = site.empty() ? everySite : site;
+  std::string code(siteOrAll.size() + section.size() + sizeDescription.size() + 2, '-');
+  char* out = CopyCodePart(siteOrAll, &code[0]);
   *out++ = '-';
   if (!section.empty()) {
     out = CopyCodePart(section, out);
@@ -33,12 +34,8 @@ std::string GenerateCode(std::string size, std::string site, std::string section
   return code;
 }
 
-std::string GenerateName(std::string size, std::string site, std::string section) {
-  return GenerateCode(std::move(size), std::move(site), std::move(section));
-}
-
-std::string GenerateDescription(std::string size, std::string site, std::string section) {
-  const std::string sizeDescription = GetAdDescription(std::move(size));
+std::string ComposeDescription(const std::string& site, const std::string& section,
+                               const std::string& sizeDescription) {
   std::string description;
   description.reserve(sizeDescription.size() + section.size() + site.size() + 18);
   description += sizeDescription;
@@ -52,4 +49,16 @@ std::string GenerateDescription(std::string size, std::string site, std::string 
     description += site;
   }
   return description;
+}
+
+std::string GenerateCode(std::string size, std::string site, std::string section) {
+  return ComposeCode(site, section, GetAdDescription(std::move(size)));
+}
+
+std::string GenerateName(std::string size, std::string site, std::string section) {
+  return GenerateCode(std::move(size), std::move(site), std::move(section));
+}
+
+std::string GenerateDescription(std::string size, std::string site, std::string section) {
+  return ComposeDescription(site, section, GetAdDescription(std::move(size)));
 }

@@ -2,63 +2,86 @@
 
 #include <gtest/gtest.h>
 
-#include "scratch.h"
+#include <sstream>
+
+#include "helpers.h"
 #include "slotwright.h"
 
 namespace {
 
-using LookupTest = InScratchDir;
+const std::string nul(1, '\0');
 
-TEST_F(LookupTest, DescribesASizeByTheFirstLineWhoseFirstWordItIs) {
-  const std::string sample =
-      "300x250 Medium Rectangle\r\n728x90\tLeaderboard\n160x600\nWide Skyscraper\n"
-      "320x50 Mobile Banner, half of 320x100\n320x100 Large Mobile Banner\n";
-  const std::string nul(1, '\0');
+TEST(DescribeLineTest, GivesTheRestOfALineWhoseFirstWordIsTheSize) {
   const struct {
-    std::string table, size, description;
+    std::string line, size;
+    std::optional<std::string> description;
   } cases[] = {
-      {sample, "300x250", "Medium Rectangle"},
-      {sample, "160x600", "Undocumented ad size"},  // alone on its line
-      {sample, "320x100", "Large Mobile Banner"},   // not the word inside line 5
-      {sample, "Wide", "Skyscraper"},
-      {sample, "300x2500", "Undocumented ad size"},
-      {sample, "320x50 Mobile", "Undocumented ad size"},
-      {sample, "", "Undocumented ad size"},
-      {"300x250 \t\r\n300x250 Second\n", "300x250", "Second"},
-      {"300x250 First\n300x250 Second", "300x250", "First"},
-      {"  \t300x250 \t Spaced  \t", "300x250", "Spaced  \t"},
-      {"300x250 Two\r\r\n", "300x250", "Two\r"},
-      {"\xEF\xBB\xBF"
-       "300x250 Marked",
-       "300x250", "Undocumented ad size"},
-      {"x" + nul + " y\n300x250 a" + nul + "b\n", "300x250", "a" + nul + "b"},
+      {"300x250 Medium Rectangle", "300x250", "Medium Rectangle"},
+      {"728x90\tLeaderboard\r", "728x90", "Leaderboard"},
+      {" \t\v\f300x250 \t Spaced  \t", "300x250", "Spaced  \t"},
+      {"300x250 Two\r\r", "300x250", "Two\r"},
+      {"300x250 a" + nul + "b, \"c\" 'd'", "300x250", "a" + nul + "b, \"c\" 'd'"},
+      {"300x250", "300x250", std::nullopt},  // a size alone describes nothing
+      {"300x250 \t\r", "300x250", std::nullopt},
+      {"300x2500 Decoy", "300x250", std::nullopt},
+      {"300x25 Short", "300x250", std::nullopt},
+      {"300X250 Case", "300x250", std::nullopt},
+      {"Medium 300x250 Rectangle", "300x250", std::nullopt},  // not the first word
+      {"320x50 Mobile Banner", "320x50 Mobile", std::nullopt},
+      {"320x50\tMobile Banner", "320x50\tMobile", std::nullopt},
+      {" Banner", "", std::nullopt},
+      {"", "", std::nullopt},
   };
   for (const auto& c : cases) {
-    WriteFile(adDescriptionFilename, c.table);
-    EXPECT_EQ(GetAdDescription(c.size), c.description)
-        << c.size << " in " << testing::PrintToString(c.table);
+    EXPECT_EQ(DescribeLine(c.line, c.size), c.description)
+        << testing::PrintToString(c.size) << " in " << testing::PrintToString(c.line);
   }
 }
 
-// The table is read 16383 bytes at a time: a line, even one that only looks
-// like an entry, may stand across the border, and may be longer than a piece.
-TEST_F(LookupTest, FindsEntriesWhereverTheyStandInALargeTable) {
-  for (const std::size_t before : {16370, 16376, 16380, 16383, 16384, 40000}) {
-    const std::string longDescription(30000, 'd');
-    WriteFile(adDescriptionFilename, std::string(before - 1, 'f') +
-                                         "\n300x2500 Decoy\n300x250 \t  " + longDescription +
-                                         "\r\n970x90 Large Leaderboard");
-    EXPECT_EQ(GetAdDescription("300x250"), longDescription) << before;
-    EXPECT_EQ(GetAdDescription("970x90"), "Large Leaderboard") << before;
-    EXPECT_EQ(GetAdDescription("728x90"), "Undocumented ad size") << before;
+// The table in pieces down to one byte: lines and a byte-order mark cut
+// anywhere must read as whole ones.
+TEST(FindDescriptionTest, ReadsTheTableLineByLineWhateverItsPieces) {
+  const std::string sample =
+      "300x250 Medium Rectangle\r\n728x90\tLeaderboard\n160x600\nWide Skyscraper\n"
+      "320x50 Mobile Banner, half of 320x100\n\n320x100 Large Mobile Banner\n"
+      "300x250 Second\n970x90 Large Leaderboard";
+  const std::string marked = byteOrderMark + "300x250 Marked\n";
+  const struct {
+    std::string table, size;
+    std::optional<std::string> description;
+  } cases[] = {
+      {sample, "300x250", "Medium Rectangle"},  // the first of two
+      {sample, "728x90", "Leaderboard"},
+      {sample, "160x600", std::nullopt},
+      {sample, "Wide", "Skyscraper"},
+      {sample, "320x100", "Large Mobile Banner"},
+      {sample, "970x90", "Large Leaderboard"},  // the last line, without a line feed
+      {sample, "468x60", std::nullopt},
+      {"", "300x250", std::nullopt},
+      {marked, "300x250", "Marked"},
+      {byteOrderMark, "300x250", std::nullopt},
+      {"\n" + marked, "300x250", std::nullopt},  // the mark only counts first
+      {byteOrderMark + marked, "300x250", std::nullopt},
+  };
+  for (const std::size_t chunkSize : {1, 2, 3, 7, 64, 4096}) {
+    std::string chunk(chunkSize, '\0');
+    for (const auto& c : cases) {
+      std::istringstream table(c.table);
+      EXPECT_EQ(FindDescription(table, c.size, chunk), c.description)
+          << c.size << " in " << testing::PrintToString(c.table) << ", chunks of " << chunkSize;
+    }
   }
 }
 
-TEST_F(LookupTest, ReadsTheTableAfreshOnEveryCall) {
-  WriteFile(adDescriptionFilename, "300x250 Medium Rectangle\n");
+using GetAdDescriptionTest = InScratchDir;
+
+TEST_F(GetAdDescriptionTest, ReadsTheTableAfreshOnEveryCall) {
+  WriteFile(adDescriptionFilename, "300x250 Medium Rectangle\r\n");
   EXPECT_EQ(GetAdDescription("300x250"), "Medium Rectangle");
-  WriteFile(adDescriptionFilename, "300x250 Renamed\n");
-  EXPECT_EQ(GetAdDescription("300x250"), "Renamed");
+  EXPECT_EQ(GetAdDescription("728x90"), "Undocumented ad size");
+  WriteFile(adDescriptionFilename, byteOrderMark + "728x90 Leaderboard\n");
+  EXPECT_EQ(GetAdDescription("300x250"), "Undocumented ad size");
+  EXPECT_EQ(GetAdDescription("728x90"), "Leaderboard");
 }
 
 }  // namespace
