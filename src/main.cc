@@ -7,10 +7,14 @@
 #include "run.h"
 
 int main(int argc, char* argv[]) {
+  // A console reader that goes away must not cost the listing its rows, and
+  // a file-size limit must not kill the run in the middle of a row: the write
+  // then fails, and the run reports it.
 #ifdef SIGPIPE
-  // A console reader that goes away must not cost the listing its rows: the
-  // echo then fails quietly and the run goes on.
   std::signal(SIGPIPE, SIG_IGN);
+#endif
+#ifdef SIGXFSZ
+  std::signal(SIGXFSZ, SIG_IGN);
 #endif
   if (argc <= 1) return GenerationRun();
   return DispatchOption(argv[1]);

@@ -1,5 +1,7 @@
 #include "run.h"
 
+#include <cstdint>
+#include <filesystem>
 #include <fstream>
 #include <string>
 
@@ -10,9 +12,24 @@
 
 namespace {
 
-// Opens a list and reads its first byte, so that a file that can't be read
-// (a directory of that name, say) is found before the listing is touched.
+// A text stream stores a line feed as the system's line end, which on Windows
+// is a carriage return and a line feed.
+#ifdef _WIN32
+constexpr std::uintmax_t lineEndBytes = 2;
+#else
+constexpr std::uintmax_t lineEndBytes = 1;
+#endif
+
+// Opens a list and reads its first byte, so that a file that can't be read is
+// found before the listing is touched.
 bool OpenList(std::ifstream& list, const std::string& filename) {
+  // Some systems refuse to open a directory, and some libraries read one as
+  // an empty file: look before opening.
+  std::error_code error;
+  if (std::filesystem::is_directory(filename, error)) {
+    ReportReadFailure(filename);
+    return false;
+  }
   list.open(filename);
   if (!list.is_open()) {
     ReportOpenFailure(filename);
@@ -29,12 +46,15 @@ bool OpenList(std::ifstream& list, const std::string& filename) {
 
 // Reads the next entry of a list into |entry|.  A final line feed ends the
 // last line rather than starting an empty one, but a list of no bytes at all
-// still yields one empty entry, so |first| says whether this is the list's
-// first read.  Returns false at the end of the list or on a read error, which
-// the caller tells apart with bad().
+// still yields one empty entry, so |first| says whether this is the first
+// read of a pass.  Returns false at the end of the list or on a read error,
+// which the caller tells apart with bad().
 bool ReadEntry(std::ifstream& list, std::string& entry, bool first) {
   std::getline(list, entry);
   if (list.fail() && (list.bad() || !first)) return false;
+  if (first && entry.compare(0, byteOrderMark.size(), byteOrderMark) == 0) {
+    entry.erase(0, byteOrderMark.size());
+  }
   entry = CheckEndString(std::move(entry));
   return true;
 }
@@ -48,47 +68,63 @@ bool Rewind(std::ifstream& list) {
 
 // Writes one row to the console and to the listing, each flushed at once, so
 // the listing is complete up to its last row whenever the run ends.  Only a
-// failure of the listing counts.
-bool WriteRow(std::ofstream& listing, const std::string& row) {
+// failure of the listing counts.  |listed| is the listing's size up to the
+// end of its last complete row.
+bool WriteRow(std::ofstream& listing, const std::string& row, std::uintmax_t& listed) {
   Echo(row);
+  // Emptied only now, so that a run that writes no row leaves an earlier
+  // listing as it was.
+  if (!listing.is_open()) listing.open(adUnitsFilename);
   listing.write(row.data(), static_cast<std::streamsize>(row.size()));
   listing.flush();
-  return listing.good();
+  if (!listing.good()) return false;
+  listed += row.size() - 1 + lineEndBytes;
+  return true;
 }
 
-// The units of one site and section, one per size.  Returns the exit status
-// that stops the run, or -1 to go on.
-int WriteUnits(std::ifstream& sizes, std::ofstream& listing, const std::string& site,
-               const std::string& section) {
+// Reports a listing that failed to take a row or to close, after cutting it
+// back to its last complete row: a reader must not take a torn row for a
+// unit.
+void AbandonListing(std::ofstream& listing, std::uintmax_t listed) {
+  listing.close();
+  std::error_code ignored;  // a device or a pipe can't be cut, nor torn
+  std::filesystem::resize_file(adUnitsFilename, listed, ignored);
+  ReportWriteFailure();
+}
+
+// The units of one site and section, one per size.  Returns false when the
+// run must stop; it has then reported why.
+bool WriteUnits(std::ifstream& sizes, std::ofstream& listing, std::uintmax_t& listed,
+                const std::string& site, const std::string& section) {
   std::string size;
   std::string row;
   for (bool first = true; ReadEntry(sizes, size, first); first = false) {
     if (size.empty()) {
       PrintLine("You must specify at least an ad size in " + adSizesFilename + ".");
-      return 1;
+      return false;
     }
     // Composed one by one: the table is read in this order for every unit.
     const std::string code = GenerateCode(size, site, section);
     const std::string name = GenerateName(size, site, section);
     const std::string description = GenerateDescription(size, site, section);
     FormatRow(code, name, size, description, row);
-    if (!WriteRow(listing, row)) {
-      ReportWriteFailure();
-      return 1;
+    if (!WriteRow(listing, row, listed)) {
+      AbandonListing(listing, listed);
+      return false;
     }
   }
   if (sizes.bad() || !Rewind(sizes)) {
     ReportReadFailure(adSizesFilename);
-    return 1;
+    return false;
   }
-  return -1;
+  return true;
 }
 
 }  // namespace
 
 void Version() {
   PrintLine("Slotwright version " + version + ".");
-  PrintLine("Copyright (C) 2026 the Slotwright developers.");
+  PrintLine("Copyright (C) 2026 the Slotwright developers. Released under the MIT licence.");
   PrintLine(
       "DISCLAIMER: this program is the result of hobbyistic programming and "
       "therefore it is provided AS IS without any guarantees or warranty.");
@@ -101,14 +137,13 @@ int GenerationRun() {
   std::ifstream sites;
   std::ifstream sections;
   std::ifstream sizes;
-  // The lists are tested before the listing is opened, so a run that can't
-  // start leaves an earlier listing as it was.
+  // The lists are tested before the listing, and the listing is opened here
+  // without emptying it, so a run that can't start leaves it as it was.
   if (!OpenList(sites, sitesFilename) || !OpenList(sections, sectionsFilename) ||
       !OpenList(sizes, adSizesFilename)) {
     return 1;
   }
-  std::ofstream listing(adUnitsFilename);
-  if (!listing.is_open()) {
+  if (!std::ofstream(adUnitsFilename, std::ios::app).is_open()) {
     ReportListingOpenFailure();
     return 1;
   }
@@ -117,13 +152,14 @@ int GenerationRun() {
       "Generating the ad units based on the information included on the input "
       "files.");
 
+  std::ofstream listing;  // opened at the first row
+  std::uintmax_t listed = 0;
   std::string site;
   std::string section;
   for (bool firstSite = true; ReadEntry(sites, site, firstSite); firstSite = false) {
     for (bool firstSection = true; ReadEntry(sections, section, firstSection);
          firstSection = false) {
-      const int status = WriteUnits(sizes, listing, site, section);
-      if (status >= 0) return status;
+      if (!WriteUnits(sizes, listing, listed, site, section)) return 1;
     }
     if (sections.bad() || !Rewind(sections)) {
       ReportReadFailure(sectionsFilename);
@@ -136,7 +172,7 @@ int GenerationRun() {
   }
   listing.close();
   if (listing.fail()) {
-    ReportWriteFailure();
+    AbandonListing(listing, listed);
     return 1;
   }
   PrintLine("Ad units created and saved to " + adUnitsFilename + ".");

@@ -1,9 +1,11 @@
 // What the whole program shares: the names of the files it reads and writes,
-// its version, and the line-end trimming that every input line goes through.
+// its version, and what every input line goes through.
 #ifndef SLOTWRIGHT_SLOTWRIGHT_H_
 #define SLOTWRIGHT_SLOTWRIGHT_H_
 
 #include <string>
+
+#include "version.h"
 
 // Every file is opened by these bare names, so in the current directory, and
 // every message and help line names a file through them.
@@ -13,7 +15,11 @@ inline const std::string adSizesFilename = "adsizes.txt";
 inline const std::string adDescriptionFilename = "addescription.txt";
 inline const std::string adUnitsFilename = "ad_units.csv";
 
-inline const std::string version = "0.7.1";
+inline const std::string version = SLOTWRIGHT_VERSION;
+
+// Editors on Windows often save UTF-8 with these three bytes first; at the
+// very start of a list or of the table they are no part of its content.
+inline const std::string byteOrderMark = "\xEF\xBB\xBF";
 
 // Returns |line| without its last byte when that byte is a carriage return,
 // so that files saved with CR LF line ends read like the others.  At most one
