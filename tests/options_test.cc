@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <iterator>
 
-#include "scratch.h"
+#include "helpers.h"
 
 namespace fs = std::filesystem;
 
@@ -20,38 +20,30 @@ const std::string optionListing =
     "--version    for the version of Slotwright;\n"
     "--help or -h for the help.\n";
 
-struct OptionCase {
-  std::vector<std::string> args;
-  std::string out;
-  int status;
-};
-
 TEST(OptionsTest, AnswersTheFirstArgumentAndTouchesNoFile) {
-  const OptionCase cases[] = {
+  const struct {
+    std::vector<std::string> args;
+    std::string out;
+    int status;
+  } cases[] = {
       {{"--version"}, banner, 0},
       {{"--version", "--help"}, banner, 0},
-      {{"-h"}, banner + helpText, 0},
+      {{"--help"}, banner + helpText, 0},
       {{"-h", "--version", "x"}, banner + helpText, 0},
       {{"-H"}, banner + optionListing, 1},
-      {{"--helpme"}, banner + optionListing, 1},
-      {{"--version "}, banner + optionListing, 1},
-      {{"-help"}, banner + optionListing, 1},
-      {{"---help"}, banner + optionListing, 1},
-      {{"/?"}, banner + optionListing, 1},
       {{""}, banner + optionListing, 1},
-      {{"run", "--help"}, banner + optionListing, 1},
+      {{"run it", "--help"}, banner + optionListing, 1},
   };
-  for (const OptionCase& c : cases) {
+  for (const auto& c : cases) {
     const std::string what = testing::PrintToString(c.args);
-    const std::string dir = MakeScratchDir();
-    const std::string listing = dir + "/ad_units.csv";
-    WriteFile(listing, "rows of an earlier run\n");
+    const fs::path dir = MakeScratchDir();
+    WriteFile(dir / "ad_units.csv", "rows of an earlier run\n");
     const RunResult run = RunProgram(dir, c.args);
-    EXPECT_EQ(run.out, c.out) << what;
+    EXPECT_EQ(run.out, Native(c.out)) << what;
     EXPECT_EQ(run.err, "") << what;
     EXPECT_EQ(run.status, c.status) << what;
     // No list looked for, no listing touched.
-    EXPECT_EQ(ReadFile(listing), "rows of an earlier run\n") << what;
+    EXPECT_EQ(ReadFile(dir / "ad_units.csv"), "rows of an earlier run\n") << what;
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), {}), 1) << what;
     fs::remove_all(dir);
   }

@@ -5,7 +5,8 @@
 #include <filesystem>
 #include <map>
 
-#include "scratch.h"
+#include "helpers.h"
+#include "slotwright.h"
 
 namespace fs = std::filesystem;
 
@@ -19,6 +20,9 @@ const std::string generating =
     "Generating the ad units based on the information included on the input files.\n";
 const std::string completed = "Ad units created and saved to ad_units.csv.\n";
 const std::string emptySize = "You must specify at least an ad size in adsizes.txt.\n";
+const std::string couldNotWrite =
+    "Could not write ad_units.csv. Be sure that there is enough free space on the disk.\n" +
+    helpHint;
 const std::string oldListing = "rows of an earlier run\n";
 
 // A row whose name is its code, as every row's is.
@@ -44,21 +48,92 @@ const std::string gazetteUndocumented =
     Row("Gazette-Sports-Undocumentedadsize", "970x66",
         "Undocumented ad size on section \"Sports\" on Gazette");
 
-// A site with an apostrophe, a blank and a NUL byte.
 const std::string nul(1, '\0');
-const std::string oddSite = "Anglers' " + nul + "Weekly";
+const std::string bom = byteOrderMark;
 
 // Special file contents: a directory of that name, a link to a full disk,
 // or no file at all, which reads back as no file.
 const std::string directory = "<directory>";
 const std::string fullDisk = "<full disk>";
 const std::string noFile = "<no file>";
+const std::string sameAsEcho = "<same as echo>";  // the rows that a completed run echoed
 
 using Files = std::map<std::string, std::string>;
 
+struct RunCase {
+  const char* name;
+  Files files;  // changes to the documented example's files
+  std::string out;
+  int status;
+  std::string listing = sameAsEcho;
+  Console console = captured;
+  std::uintmax_t fileSizeLimit = 0;
+};
+
+// clang-format off
+const RunCase runCases[] = {
+    {"DocumentedExample", {}, generating + gazetteMedium + gazetteUndocumented + completed, 0},
+    {"FinalLineFeedsAndCarriageReturnsEndTheLastLines",
+     {{"sites.txt", "Gazette\r\n"}, {"sections.txt", "Sports\n"}, {"adsizes.txt", "300x250\r\n970x66\n"},
+      {"addescription.txt", "300x250 Medium Rectangle\r\n"}},
+     generating + gazetteMedium + gazetteUndocumented + completed, 0},
+    {"BlankLinesAreEntriesAndEverySiteGetsEverySection",
+     {{"sites.txt", "\nGazette\n"}, {"sections.txt", "Sports\n\r\n"}, {"adsizes.txt", "300x250"}},
+     generating + Row("ROS-Sports-MediumRectangle", "300x250", "Medium Rectangle on section \"Sports\"") +
+         Row("ROS-MediumRectangle", "300x250", "Medium Rectangle") + gazetteMedium +
+         Row("Gazette-MediumRectangle", "300x250", "Medium Rectangle on Gazette") + completed, 0},
+    {"AnEmptySizeListStopsTheRunAndKeepsTheEarlierListing", {{"adsizes.txt", ""}},
+     generating + emptySize, 1, oldListing},
+    {"AnEmptySizeLineStopsTheRunWhereItStands",
+     {{"sites.txt", "Gazette\nHerald\n"}, {"adsizes.txt", "300x250\n\n970x66\n"}},
+     generating + gazetteMedium + emptySize, 1, gazetteMedium},
+    {"AnyByteReachesTheRow",
+     {{"sites.txt", "Anglers' " + nul + "Weekly"}, {"adsizes.txt", "300x250"}},
+     generating + Row("Anglers" + nul + "Weekly-Sports-MediumRectangle", "300x250",
+                      "Medium Rectangle on section \"Sports\" on Anglers' " + nul + "Weekly") + completed, 0},
+    // A Windows text stream reads CR LF as LF: there the first carriage
+    // return is the line's last byte, and goes.
+    {"OneCarriageReturnIsTrimmed", {{"sites.txt", "Gazette\r\r\n"}, {"adsizes.txt", "300x250"}},
+     generating + (onWindows ? gazetteMedium
+                             : "\"Gazette\r-Sports-MediumRectangle\",\"Gazette\r-Sports-MediumRectangle\",300x250,"
+                               "\"Medium Rectangle on section \"\"Sports\"\" on Gazette\r\",yes,,,,,,,_blank,\"text,image\",\n") +
+         completed, 0},
+    {"AByteOrderMarkIsSkippedOnEveryPass",
+     {{"sites.txt", bom + "Gazette\nHerald"}, {"sections.txt", bom + "Sports"}, {"adsizes.txt", bom + "300x250\n970x66"},
+      {"addescription.txt", bom + "300x250 Medium Rectangle\n"}},
+     generating + gazetteMedium + gazetteUndocumented +
+         Row("Herald-Sports-MediumRectangle", "300x250", "Medium Rectangle on section \"Sports\" on Herald") +
+         Row("Herald-Sports-Undocumentedadsize", "970x66", "Undocumented ad size on section \"Sports\" on Herald") +
+         completed, 0},
+    {"AByteOrderMarkAloneIsAnEmptyList", {{"sites.txt", bom}, {"adsizes.txt", bom + "\n"}},
+     generating + emptySize, 1, oldListing},
+    {"OnlyTheFirstMissingListIsReportedAndTheEarlierListingStays",
+     {{"sites.txt", noFile}, {"adsizes.txt", noFile}}, started + CouldNotOpen("sites.txt"), 1, oldListing},
+    {"AnUnreadableListLeavesTheEarlierListing", {{"sections.txt", directory}},
+     started + CouldNotRead("sections.txt"), 1, oldListing},
+    {"AListingThatCantBeCreated", {{"ad_units.csv", directory}},
+     started + "Could not open ad_units.csv. Be sure that the user account under which you are running this "
+               "program has the permissions to create files under either the directory where this program is "
+               "located or the current directory the terminal is open at.\n" + helpHint, 1, noFile},
+    {"AMissingTableLeavesTheEarlierListing", {{"addescription.txt", noFile}},
+     generating + CouldNotOpen("addescription.txt"), 1, oldListing},
+    {"AnUnreadableTableLeavesTheEarlierListing", {{"addescription.txt", directory}},
+     generating + CouldNotRead("addescription.txt"), 1, oldListing},
+    {"AMissingListingIsCreated", {{"ad_units.csv", noFile}},
+     generating + gazetteMedium + gazetteUndocumented + completed, 0},
+    {"AFullDiskIsReportedNotTakenForSuccess", {{"ad_units.csv", fullDisk}},
+     generating + gazetteMedium + couldNotWrite, 1, noFile},
+    {"AFileSizeLimitCutsTheListingBackToItsLastRow", {{"sites.txt", "Gazette\nHerald"}},
+     generating + gazetteMedium + gazetteUndocumented + couldNotWrite, 1, gazetteMedium, captured,
+     gazetteMedium.size() + 40},
+    {"AFullConsoleCostsTheListingNothing", {}, noFile, 0, gazetteMedium + gazetteUndocumented, toFullDevice},
+    {"AClosedPipeCostsTheListingNothing", {}, noFile, 0, gazetteMedium + gazetteUndocumented, toClosedPipe},
+};
+// clang-format on
+
 // A directory holding the lists of the documented example and a listing left
 // by an earlier run, changed by |changes|.
-std::string MakeRunDir(const Files& changes) {
+fs::path MakeRunDir(const Files& changes) {
   Files files = {
       {"sites.txt", "Gazette"},
       {"sections.txt", "Sports"},
@@ -67,93 +142,48 @@ std::string MakeRunDir(const Files& changes) {
       {"ad_units.csv", oldListing},
   };
   for (const auto& [name, bytes] : changes) files[name] = bytes;
-  const std::string dir = MakeScratchDir();
+  const fs::path dir = MakeScratchDir();
   for (const auto& [name, bytes] : files) {
-    const std::string path = dir + "/" + name;
     if (bytes == directory) {
-      fs::create_directory(path);
+      fs::create_directory(dir / name);
     } else if (bytes == fullDisk) {
-      fs::create_symlink("/dev/full", path);
+      fs::create_symlink("/dev/full", dir / name);
     } else if (bytes != noFile) {
-      WriteFile(path, bytes);
+      WriteFile(dir / name, bytes);
     }
   }
   return dir;
 }
 
-struct RunCase {
-  const char* name;
-  Files files;
-  std::string out;  // noFile where the console isn't a file
-  int status;
-  std::string listing;
-  Console console = toFile;
-};
+// Names a case in test listings.
+void PrintTo(const RunCase& c, std::ostream* out) { *out << c.name; }
 
-// clang-format off
-const RunCase runCases[] = {
-    {"documented example", {},
-     generating + gazetteMedium + gazetteUndocumented + completed, 0, ""},
-    {"final line feeds and carriage returns end the last lines",
-     {{"sites.txt", "Gazette\r\n"}, {"sections.txt", "Sports\n"}, {"adsizes.txt", "300x250\r\n970x66\n"},
-      {"addescription.txt", "300x250 Medium Rectangle\r\n"}},
-     generating + gazetteMedium + gazetteUndocumented + completed, 0, ""},
-    {"blank lines are entries, and every site gets every section",
-     {{"sites.txt", "\nGazette\n"}, {"sections.txt", "Sports\n\r\n"}, {"adsizes.txt", "300x250"}},
-     generating + Row("ROS-Sports-MediumRectangle", "300x250", "Medium Rectangle on section \"Sports\"") +
-         Row("ROS-MediumRectangle", "300x250", "Medium Rectangle") + gazetteMedium +
-         Row("Gazette-MediumRectangle", "300x250", "Medium Rectangle on Gazette") + completed, 0, ""},
-    {"an empty size list stops the run", {{"adsizes.txt", ""}}, generating + emptySize, 1, ""},
-    {"an empty size line stops the run where it stands",
-     {{"sites.txt", "Gazette\nHerald\n"}, {"adsizes.txt", "300x250\n\n970x66\n"}},
-     generating + gazetteMedium + emptySize, 1, gazetteMedium},
-    {"codes lose blanks and apostrophes, descriptions keep them, any byte passes",
-     {{"sites.txt", oddSite}, {"sections.txt", " "}, {"adsizes.txt", "300x250"}},
-     generating + Row("Anglers" + nul + "Weekly--MediumRectangle", "300x250",
-                      "Medium Rectangle on section \" \" on " + oddSite) + completed, 0, ""},
-    {"fields with commas, line ends or leading quotes are quoted",
-     {{"sites.txt", "Smith, Jones\n"}, {"sections.txt", "\"Live\" feed\n"}, {"adsizes.txt", "\"1\"x1\r\r\n"}},
-     generating +
-         "\"Smith,Jones-\"\"Live\"\"feed-Undocumentedadsize\","
-         "\"Smith,Jones-\"\"Live\"\"feed-Undocumentedadsize\",\"\"\"1\"\"x1\r\","
-         "\"Undocumented ad size on section \"\"\"\"Live\"\" feed\"\" on Smith, Jones\","
-         "yes,,,,,,,_blank,\"text,image\",\n" + completed, 0, ""},
-    {"only the first missing list is reported, and the earlier listing stays",
-     {{"sites.txt", noFile}, {"adsizes.txt", noFile}}, started + CouldNotOpen("sites.txt"), 1, oldListing},
-    {"an unreadable list leaves the earlier listing", {{"sites.txt", directory}},
-     started + CouldNotRead("sites.txt"), 1, oldListing},
-    {"a listing that can't be created", {{"ad_units.csv", directory}},
-     started + "Could not open ad_units.csv. Be sure that the user account under which you are running this "
-               "program has the permissions to create files under either the directory where this program is "
-               "located or the current directory the terminal is open at.\n" + helpHint, 1, noFile},
-    {"a missing description table", {{"addescription.txt", noFile}},
-     generating + CouldNotOpen("addescription.txt"), 1, ""},
-    {"an unreadable description table", {{"addescription.txt", directory}},
-     generating + CouldNotRead("addescription.txt"), 1, ""},
-    {"a full disk is reported, not taken for success", {{"ad_units.csv", fullDisk}},
-     generating + gazetteMedium +
-         "Could not write ad_units.csv. Be sure that there is enough free space on the disk.\n" + helpHint,
-     1, noFile},
-    {"a full console costs the listing nothing", {}, noFile, 0, gazetteMedium + gazetteUndocumented, toFullDevice},
-    {"a closed pipe costs the listing nothing", {}, noFile, 0, gazetteMedium + gazetteUndocumented, toClosedPipe},
-};
-// clang-format on
+class RunTest : public testing::TestWithParam<RunCase> {};
 
-TEST(RunTest, WritesTheListingAndEchoesIt) {
-  for (const RunCase& c : runCases) {
-    const std::string dir = MakeRunDir(c.files);
-    const RunResult run = RunProgram(dir, {}, c.console);
-    EXPECT_EQ(run.out, c.out) << c.name;
-    EXPECT_EQ(run.err, "") << c.name;
-    EXPECT_EQ(run.status, c.status) << c.name;
-    // Without a listing of its own, a case that completes wrote what it echoed.
-    const std::string listing =
-        c.listing.empty() && c.status == 0
-            ? c.out.substr(generating.size(), c.out.size() - generating.size() - completed.size())
-            : c.listing;
-    EXPECT_EQ(ReadFile(dir + "/ad_units.csv"), listing) << c.name;
-    fs::remove_all(dir);
-  }
+TEST_P(RunTest, WritesTheListingAndEchoesIt) {
+  const RunCase& c = GetParam();
+  const auto listing = c.files.find("ad_units.csv");
+  const bool fullDevice =
+      c.console == toFullDevice || (listing != c.files.end() && listing->second == fullDisk);
+  if (onWindows && fullDevice) GTEST_SKIP() << "Windows has no full device";
+  if (onWindows && c.fileSizeLimit != 0) GTEST_SKIP() << "Windows has no file-size limit";
+  const fs::path dir = MakeRunDir(c.files);
+  const RunResult run = RunProgram(dir, {}, c.console, c.fileSizeLimit);
+  EXPECT_EQ(run.out, c.out == noFile ? noFile : Native(c.out));
+  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(run.status, c.status);
+  // A completed run wrote to the listing what it echoed.
+  const std::string expected =
+      c.listing != sameAsEcho
+          ? c.listing
+          : c.out.substr(generating.size(), c.out.size() - generating.size() - completed.size());
+  EXPECT_EQ(ReadFile(dir / "ad_units.csv"), expected == noFile ? noFile : Native(expected));
+  fs::remove_all(dir);
 }
+
+INSTANTIATE_TEST_SUITE_P(Cases, RunTest, testing::ValuesIn(runCases),
+                         [](const testing::TestParamInfo<RunCase>& info) {
+                           return info.param.name;
+                         });
 
 }  // namespace

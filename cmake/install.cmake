@@ -1,0 +1,63 @@
+# Installation and packages: a Unix tool with its manual page on Linux, one
+# folder to unpack on Windows.
+
+if(WIN32)
+  # Windows ignores case in command names, so the program needs no second
+  # name, and it has no manual pages.
+  install(TARGETS slotwright RUNTIME DESTINATION .)
+  install(FILES examples/addescription.txt README.md LICENSE DESTINATION .)
+  set(CPACK_GENERATOR ZIP)
+  set(CPACK_PACKAGE_FILE_NAME slotwright-${PROJECT_VERSION}-win64)
+else()
+  include(GNUInstallDirs)
+  set(doc_dir ${CMAKE_BINARY_DIR}/doc)
+  configure_file(doc/slotwright.1.in ${doc_dir}/slotwright.1 @ONLY)
+  configure_file(doc/changelog.in ${doc_dir}/changelog @ONLY)
+  # Compressed as Debian wants them: best compression, no name or time
+  # stamp, so that a build is repeatable.
+  add_custom_command(
+    OUTPUT ${doc_dir}/slotwright.1.gz ${doc_dir}/changelog.gz
+    COMMAND gzip -9nf -k slotwright.1 changelog
+    DEPENDS ${doc_dir}/slotwright.1 ${doc_dir}/changelog
+    WORKING_DIRECTORY ${doc_dir}
+    VERBATIM)
+  add_custom_target(docs ALL DEPENDS ${doc_dir}/slotwright.1.gz ${doc_dir}/changelog.gz)
+
+  install(TARGETS slotwright RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  install(FILES examples/addescription.txt DESTINATION ${CMAKE_INSTALL_DATADIR}/slotwright)
+  install(FILES ${doc_dir}/slotwright.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  install(FILES doc/copyright ${doc_dir}/changelog.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/slotwright)
+  install(FILES doc/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides
+          RENAME slotwright)
+  # The program's messages say "Slotwright --help", so it answers to that
+  # name too, and so does its manual page.  The links are made where it is
+  # installed: the source and build trees may lie on a file system that
+  # ignores case.
+  install(CODE "
+    set(prefix \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}\")
+    file(CREATE_LINK slotwright \"\${prefix}/${CMAKE_INSTALL_BINDIR}/Slotwright\" SYMBOLIC)
+    file(CREATE_LINK slotwright.1.gz \"\${prefix}/${CMAKE_INSTALL_MANDIR}/man1/Slotwright.1.gz\" SYMBOLIC)
+    message(STATUS \"Linked: \${prefix}/${CMAKE_INSTALL_BINDIR}/Slotwright\")")
+
+  set(CPACK_GENERATOR "DEB;TGZ")
+  # The tarball carries the licence beside the program as well.
+  set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_SOURCE_DIR}/cmake/cpack-options.cmake)
+endif()
+
+set(CPACK_PACKAGE_NAME slotwright)
+set(CPACK_PACKAGE_VENDOR "The Slotwright developers")
+# No public address yet: a placeholder, which the lintian overrides name.
+set(CPACK_PACKAGE_CONTACT "The Slotwright developers <slotwright@localhost>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
+  "writes an ad unit listing for every site, section and ad size")
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
+  "Slotwright reads lists of sites, sections and ad sizes and writes one ad
+unit for every combination, with its code, name and readable description,
+to a comma-separated file ready for import into an ad server.")
+set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_SOURCE_DIR}/LICENSE)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_STRIP_FILES ON)
+include(CPack)
