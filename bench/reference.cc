@@ -1,7 +1,8 @@
 // The floor a generation run can't go below: the system calls that every
 // unit needs and nothing else.  Per unit, three times: open the description
-// table, read it (once more, to its end, when the size isn't there), close
-// it; then one write of the row to standard output and one to the listing.
+// table, read all of it in 64 KiB pieces (and once more, to find its end,
+// when the size isn't there), close it; then one write of the row to
+// standard output and one to the listing.
 // Per section and per site, the size and section lists are read again.
 //
 // The descriptions and rows are worked out before the loop, so the time it
@@ -47,18 +48,22 @@ int main() {
   tableText << tableFile.rdbuf();
   const std::string table = tableText.str();
 
-  // For each size: its description, and the reads a lookup needs.
+  // For each size: its description, and the reads of |chunk| bytes that a
+  // lookup makes: the whole table, and for a size that isn't there the read
+  // that finds its end.
+  constexpr std::size_t chunk = 1 << 16;
+  const std::size_t wholeTable = (table.size() + chunk - 1) / chunk;
   std::vector<std::string> descriptions;
-  std::vector<int> readsPerLookup;
+  std::vector<std::size_t> readsPerLookup;
   for (const std::string& size : sizes) {
     const std::size_t at = ("\n" + table).find("\n" + size + "\t");
     if (at == std::string::npos) {
       descriptions.push_back("Undocumented ad size");
-      readsPerLookup.push_back(2);
+      readsPerLookup.push_back(wholeTable + 1);
     } else {
       const std::size_t start = at + size.size() + 1;
       descriptions.push_back(table.substr(start, table.find('\n', start) - start));
-      readsPerLookup.push_back(1);
+      readsPerLookup.push_back(wholeTable);
     }
   }
   std::vector<std::string> rows;
@@ -73,7 +78,7 @@ int main() {
     }
   }
 
-  static char buffer[1 << 16];
+  static char buffer[chunk];
   const int sitesFd = open("sites.txt", O_RDONLY);
   const int sectionsFd = open("sections.txt", O_RDONLY);
   const int sizesFd = open("adsizes.txt", O_RDONLY);
@@ -90,7 +95,7 @@ int main() {
       for (std::size_t size = 0; size < sizes.size(); ++size, ++row) {
         for (int lookup = 0; lookup < 3; ++lookup) {
           const int fd = open("addescription.txt", O_RDONLY);
-          for (int r = 0; r < readsPerLookup[size]; ++r) {
+          for (std::size_t r = 0; r < readsPerLookup[size]; ++r) {
             if (read(fd, buffer, sizeof buffer) < 0) return 1;
           }
           close(fd);

@@ -1,15 +1,13 @@
-// Fuzzes the description lookup with arbitrary tables and sizes, and the
-// composition and quoting of a row with arbitrary sites and sections.  Every
-// description must be what a plain line-by-line reading of the table gives,
-// and every row must read back, quotes honoured, as the 14 composed fields.
+// Fuzzes the table scan with arbitrary tables, sizes and piece sizes, and the
+// composition and quoting of a row with arbitrary sites and sections, all in
+// memory.  Every description must be what a plain line-by-line reading of
+// the table gives, and every row must read back, quotes honoured, as the 14
+// composed fields.
 
 #include <fuzzer/FuzzedDataProvider.h>
-#include <stdlib.h>
-#include <unistd.h>
 
-#include <cstdio>
 #include <cstdlib>
-#include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -20,27 +18,25 @@
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\v' || c == '\f' || c == '\r'; }
+bool IsSpace(char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
 
 // The lookup's rule, written the slow and obvious way.
-std::string ExpectedDescription(const std::string& table, const std::string& size) {
-  std::size_t start = 0;
-  while (start <= table.size()) {
-    std::size_t end = table.find('\n', start);
-    if (end == std::string::npos) end = table.size();
-    const std::string line = table.substr(start, end - start);
+std::optional<std::string> ExpectedDescription(std::string table, const std::string& size) {
+  if (table.compare(0, 3, "\xEF\xBB\xBF") == 0) table.erase(0, 3);
+  std::istringstream lines(table);
+  for (std::string line; std::getline(lines, line);) {
     std::size_t word = 0;
-    while (word < line.size() && IsBlank(line[word])) ++word;
+    while (word < line.size() && IsSpace(line[word])) ++word;
     std::size_t wordEnd = word;
-    while (wordEnd < line.size() && !IsBlank(line[wordEnd])) ++wordEnd;
-    if (line.compare(word, wordEnd - word, size) == 0) {
-      std::size_t text = wordEnd;
-      while (text < line.size() && IsBlank(line[text])) ++text;
-      if (text < line.size()) return CheckEndString(line.substr(text));
-    }
-    start = end + 1;
+    while (wordEnd < line.size() && !IsSpace(line[wordEnd])) ++wordEnd;
+    if (line.substr(word, wordEnd - word) != size) continue;
+    std::size_t text = wordEnd;
+    while (text < line.size() && IsSpace(line[text])) ++text;
+    if (text < line.size()) return CheckEndString(line.substr(text));
   }
-  return "Undocumented ad size";
+  return std::nullopt;
 }
 
 // Splits a row, less its final line feed, as a reader of comma-separated
@@ -54,7 +50,7 @@ std::vector<std::string> ReadRow(const std::string& row) {
     if (at < row.size() && row[at] == '"') {
       ++at;
       for (;;) {
-        if (at >= row.size()) abort();  // unterminated quotes
+        if (at >= row.size()) std::abort();  // unterminated quotes
         if (row[at] == '"') {
           if (at + 1 < row.size() && row[at + 1] == '"') {
             field += '"';
@@ -66,7 +62,7 @@ std::vector<std::string> ReadRow(const std::string& row) {
         }
         field += row[at++];
       }
-      if (at < row.size() && row[at] != ',') abort();  // text after the closing quote
+      if (at < row.size() && row[at] != ',') std::abort();  // text after the closing quote
     } else {
       while (at < row.size() && row[at] != ',') field += row[at++];
     }
@@ -78,14 +74,11 @@ std::vector<std::string> ReadRow(const std::string& row) {
 
 }  // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  char dir[] = "/tmp/slotwright-fuzz-XXXXXX";
-  if (mkdtemp(dir) == nullptr || chdir(dir) != 0) abort();
-  return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FuzzedDataProvider input(data, size);
+  // Small pieces, so that short inputs cut lines, and byte-order marks, at
+  // every place.
+  std::string chunk(input.ConsumeIntegralInRange<std::size_t>(3, 40), '\0');
   // Lines never hold a line feed: the lists are split at them.
   auto entry = [&input] {
     std::string text = input.ConsumeRandomLengthString(64);
@@ -98,23 +91,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string site = entry();
   const std::string section = entry();
   const std::string table = input.ConsumeRemainingBytesAsString();
-  {
-    std::ofstream file(adDescriptionFilename, std::ios::binary | std::ios::trunc);
-    file << table;
-  }
 
-  const std::string sizeDescription = GetAdDescription(adSize);
-  if (sizeDescription != ExpectedDescription(table, adSize)) abort();
+  std::istringstream tableStream(table);
+  const std::optional<std::string> found = FindDescription(tableStream, adSize, chunk);
+  if (found != ExpectedDescription(table, adSize)) std::abort();
 
-  const std::string code = GenerateCode(adSize, site, section);
-  const std::string name = GenerateName(adSize, site, section);
-  const std::string description = GenerateDescription(adSize, site, section);
-  if (code.find_first_of(" '") != std::string::npos || name != code) abort();
+  const std::string sizeDescription = found.value_or("Undocumented ad size");
+  const std::string code = ComposeCode(site, section, sizeDescription);
+  const std::string description = ComposeDescription(site, section, sizeDescription);
+  if (code.find_first_of(" '") != std::string::npos) std::abort();
   std::string row;
-  FormatRow(code, name, adSize, description, row);
-  if (row.empty() || row.back() != '\n') abort();
+  FormatRow(code, code, adSize, description, row);
+  if (row.empty() || row.back() != '\n') std::abort();
   const std::vector<std::string> expected = {
-      code, name, adSize, description, "yes", "", "", "", "", "", "", "_blank", "text,image", ""};
-  if (ReadRow(row.substr(0, row.size() - 1)) != expected) abort();
+      code, code, adSize, description, "yes", "", "", "", "", "", "", "_blank", "text,image", ""};
+  if (ReadRow(row.substr(0, row.size() - 1)) != expected) std::abort();
   return 0;
 }

@@ -9,26 +9,8 @@
 #include "report.h"
 #include "slotwright.h"
 
-namespace {
-
-bool IsWhiteSpace(char c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
-}  // namespace
-
-std::optional<std::string> DescribeLine(std::string_view line, std::string_view size) {
-  std::size_t word = 0;
-  while (word < line.size() && IsWhiteSpace(line[word])) ++word;
-  line.remove_prefix(word);
-  // Most lines fail on their first bytes.  A size that holds white space
-  // would match the first words of a longer line, but never equals a word.
-  if (line.size() <= size.size() || !IsWhiteSpace(line[size.size()]) ||
-      line.compare(0, size.size(), size) != 0 ||
-      std::find_if(size.begin(), size.end(), IsWhiteSpace) != size.end()) {
-    return std::nullopt;
-  }
-  std::size_t text = size.size();
+std::optional<std::string> DescriptionAfter(std::string_view line, std::size_t wordEnd) {
+  std::size_t text = wordEnd;
   while (text < line.size() && IsWhiteSpace(line[text])) ++text;
   if (text == line.size()) return std::nullopt;
   return CheckEndString(std::string(line.substr(text)));
@@ -37,37 +19,35 @@ std::optional<std::string> DescribeLine(std::string_view line, std::string_view 
 std::optional<std::string> FindDescription(std::istream& table, std::string_view size,
                                            std::string& chunk) {
   std::string cutLine;  // the start of a line that a chunk's end cut off
-  bool firstLine = true;
-  auto describe = [&](std::string_view line) {
-    if (firstLine && line.substr(0, byteOrderMark.size()) == byteOrderMark) {
-      line.remove_prefix(byteOrderMark.size());
-    }
-    firstLine = false;
-    return DescribeLine(line, size);
-  };
-  // A read that comes short has met the end of the table, or failed; the
-  // next one then reads nothing.
-  while (table.read(&chunk[0], static_cast<std::streamsize>(chunk.size())), table.gcount() > 0) {
+  // The first piece is what the stream's first read brought in, where it
+  // tells, so that a table that one read brings in costs no second read to
+  // find its end; it is three bytes at least, to hold a byte-order mark.
+  // The other pieces fill |chunk|.  A read that comes short has met the end
+  // of the table, or failed, and the next one reads nothing.
+  table.peek();
+  const auto chunkSize = static_cast<std::streamsize>(chunk.size());
+  std::streamsize piece = std::clamp<std::streamsize>(table.rdbuf()->in_avail(), 3, chunkSize);
+  for (bool first = true; table.read(&chunk[0], piece), table.gcount() > 0;
+       first = false, piece = chunkSize) {
     const char* next = chunk.data();
     const char* const end = next + table.gcount();
+    if (first && std::string_view(next, end - next).substr(0, byteOrderMark.size()) ==
+                     byteOrderMark) {
+      next += byteOrderMark.size();
+    }
     for (const char* lineFeed;
          (lineFeed = static_cast<const char*>(std::memchr(next, '\n', end - next))) != nullptr;
          next = lineFeed + 1) {
-      std::optional<std::string> description;
-      if (cutLine.empty()) {
-        description = describe(std::string_view(next, lineFeed - next));
-      } else {
-        cutLine.append(next, lineFeed);
-        description = describe(cutLine);
-        cutLine.clear();
-      }
-      if (description) return description;
+      std::string_view line(next, lineFeed - next);
+      if (!cutLine.empty()) line = cutLine.append(line);
+      if (std::optional<std::string> description = DescribeLine(line, size)) return description;
+      cutLine.clear();
     }
     cutLine.append(next, end);
   }
   // The last line need not end with a line feed.
   if (table.bad()) return std::nullopt;
-  return describe(cutLine);
+  return DescribeLine(cutLine, size);
 }
 
 std::string GetAdDescription(std::string size) {

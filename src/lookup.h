@@ -3,21 +3,45 @@
 #ifndef SLOTWRIGHT_LOOKUP_H_
 #define SLOTWRIGHT_LOOKUP_H_
 
+#include <algorithm>
 #include <istream>
 #include <optional>
 #include <string>
 #include <string_view>
 
+// Blank, and tab to carriage return: the bytes that separate words.
+inline bool IsWhiteSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+
+// The rest of |line| after the white space that begins at |wordEnd|, less one
+// trailing carriage return; nothing when only white space is left.
+std::optional<std::string> DescriptionAfter(std::string_view line, std::size_t wordEnd);
+
 // The rule for one line of the table, without its line feed: when the line's
 // first word (after any white space) is |size| and more than white space
 // follows it, the rest of the line after that white space, less one trailing
 // carriage return.  Nothing otherwise.
-std::optional<std::string> DescribeLine(std::string_view line, std::string_view size);
+//
+// The lookup tries it on every line, and most lines fail on their first
+// bytes, so it is inline.  A size that holds white space could match the
+// first words of a longer line, but never equals a word.
+inline std::optional<std::string> DescribeLine(std::string_view line, std::string_view size) {
+  std::size_t word = 0;
+  while (word < line.size() && IsWhiteSpace(line[word])) ++word;
+  const std::size_t wordEnd = word + size.size();
+  if (size.empty() || wordEnd >= line.size() || !IsWhiteSpace(line[wordEnd]) ||
+      line[wordEnd - 1] != size.back() ||
+      std::mismatch(size.begin(), size.end(), line.begin() + word).first != size.end() ||
+      std::find_if(size.begin(), size.end(), IsWhiteSpace) != size.end()) {
+    return std::nullopt;
+  }
+  return DescriptionAfter(line, wordEnd);
+}
 
 // Reads |table| from where it stands, |chunk|.size() bytes at a time through
-// |chunk|, and hands each line to DescribeLine until one describes |size|.
-// One byte-order mark before the first line is skipped.  Nothing when no line
-// does, or when a read fails, which table.bad() then tells.
+// |chunk|, which holds three bytes at least, and hands each line to
+// DescribeLine until one describes |size|.  One byte-order mark at the start
+// is skipped.  Nothing when no line does, or when a read fails, which
+// table.bad() then tells.
 std::optional<std::string> FindDescription(std::istream& table, std::string_view size,
                                            std::string& chunk);
 

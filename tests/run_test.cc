@@ -177,7 +177,9 @@ TEST_P(RunTest, WritesTheListingAndEchoesIt) {
       c.listing != sameAsEcho
           ? c.listing
           : c.out.substr(generating.size(), c.out.size() - generating.size() - completed.size());
-  EXPECT_EQ(ReadFile(dir / "ad_units.csv"), expected == noFile ? noFile : Native(expected));
+  // The program writes through a text stream; the tests write in binary.
+  const bool written = expected != noFile && expected != oldListing;
+  EXPECT_EQ(ReadFile(dir / "ad_units.csv"), written ? Native(expected) : expected);
   fs::remove_all(dir);
 }
 
