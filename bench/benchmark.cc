@@ -41,7 +41,8 @@ struct Workload {
 };
 
 std::string Size(const Workload& w, int entry) {
-  if (w.entries <= 100) return std::to_string(100 + 10 * entry) + "x" + std::to_string(50 + 15 * entry);
+  if (w.entries <= 100)
+    return std::to_string(100 + 10 * entry) + "x" + std::to_string(50 + 15 * entry);
   return std::to_string(1000 + entry) + "x" + std::to_string(entry % 10);
 }
 

@@ -31,8 +31,8 @@ std::optional<std::string> FindDescription(std::istream& table, std::string_view
        first = false, piece = chunkSize) {
     const char* next = chunk.data();
     const char* const end = next + table.gcount();
-    if (first && std::string_view(next, end - next).substr(0, byteOrderMark.size()) ==
-                     byteOrderMark) {
+    if (first &&
+        std::string_view(next, end - next).substr(0, byteOrderMark.size()) == byteOrderMark) {
       next += byteOrderMark.size();
     }
     for (const char* lineFeed;
