@@ -11,6 +11,25 @@ namespace {
 
 const std::string nul(1, '\0');
 
+// A stream buffer that brings in one byte at a time, as a library may: it
+// holds one byte whenever it holds any.
+class OneByteAtATime : public std::streambuf {
+ public:
+  explicit OneByteAtATime(std::string bytes) : bytes_(std::move(bytes)) {}
+
+ protected:
+  int_type underflow() override {
+    if (next_ == bytes_.size()) return traits_type::eof();
+    char* const byte = &bytes_[next_++];
+    setg(byte, byte, byte + 1);
+    return traits_type::to_int_type(*byte);
+  }
+
+ private:
+  std::string bytes_;
+  std::size_t next_ = 0;
+};
+
 TEST(DescribeLineTest, GivesTheRestOfALineWhoseFirstWordIsTheSize) {
   const struct {
     std::string line, size;
@@ -67,9 +86,13 @@ TEST(FindDescriptionTest, ReadsTheTableLineByLineWhateverItsPieces) {
   for (const std::size_t chunkSize : {3, 4, 7, 64, 4096}) {
     std::string chunk(chunkSize, '\0');
     for (const auto& c : cases) {
+      const std::string what = c.size + " in " + testing::PrintToString(c.table) + ", chunks of " +
+                               std::to_string(chunkSize);
       std::istringstream table(c.table);
-      EXPECT_EQ(FindDescription(table, c.size, chunk), c.description)
-          << c.size << " in " << testing::PrintToString(c.table) << ", chunks of " << chunkSize;
+      EXPECT_EQ(FindDescription(table, c.size, chunk), c.description) << what;
+      OneByteAtATime bytes(c.table);
+      std::istream trickle(&bytes);
+      EXPECT_EQ(FindDescription(trickle, c.size, chunk), c.description) << what << ", one by one";
     }
   }
 }
