@@ -69,7 +69,7 @@ bool Rewind(std::ifstream& list) {
 // Writes one row to the console and to the listing, each flushed at once, so
 // the listing is complete up to its last row whenever the run ends.  Only a
 // failure of the listing counts.  |listed| is the listing's size up to the
-// end of its last complete row.
+// end of its last complete row; a row's one line feed is its last byte.
 bool WriteRow(std::ofstream& listing, const std::string& row, std::uintmax_t& listed) {
   Echo(row);
   // Emptied only now, so that a run that writes no row leaves an earlier
@@ -84,11 +84,14 @@ bool WriteRow(std::ofstream& listing, const std::string& row, std::uintmax_t& li
 
 // Reports a listing that failed to take a row or to close, after cutting it
 // back to its last complete row: a reader must not take a torn row for a
-// unit.
+// unit.  A listing that didn't even open was never emptied, and stays.
 void AbandonListing(std::ofstream& listing, std::uintmax_t listed) {
+  const bool opened = listing.is_open() || listed > 0;
   listing.close();
-  std::error_code ignored;  // a device or a pipe can't be cut, nor torn
-  std::filesystem::resize_file(adUnitsFilename, listed, ignored);
+  if (opened) {
+    std::error_code ignored;  // a device or a pipe can't be cut, nor torn
+    std::filesystem::resize_file(adUnitsFilename, listed, ignored);
+  }
   ReportWriteFailure();
 }
 
