@@ -37,8 +37,8 @@ inline std::optional<std::string> DescribeLine(std::string_view line, std::strin
   return DescriptionAfter(line, wordEnd);
 }
 
-// Reads |table| from where it stands, |chunk|.size() bytes at a time through
-// |chunk|, which holds three bytes at least, and hands each line to
+// Reads |table| from where it stands, in pieces of at most |chunk|.size()
+// bytes (three at least) taken into |chunk|, and hands each line to
 // DescribeLine until one describes |size|.  One byte-order mark at the start
 // is skipped.  Nothing when no line does, or when a read fails, which
 // table.bad() then tells.
