@@ -107,7 +107,6 @@ RunResult Run(const fs::path& dir, const std::vector<std::string>& args, Console
   const pid_t child = fork();
   if (child == 0) {
     int out = fromChild[1];
-    if (console == toFullDevice) out = open("/dev/full", O_WRONLY);
     int unread[2];
     if (console == toClosedPipe && pipe(unread) == 0) {
       close(unread[0]);

@@ -45,9 +45,9 @@ struct RunResult {
   int status;
 };
 
-// Where the program's standard output goes: back to the test, a full device,
-// or a pipe that nobody reads, so that every write fails.
-enum Console { captured, toFullDevice, toClosedPipe };
+// Where the program's standard output goes: back to the test, or a pipe that
+// nobody reads, so that every write fails.
+enum Console { captured, toClosedPipe };
 
 // Runs the built program in |dir| with |args|.  A |fileSizeLimit| other than
 // 0 is the largest file it may write (POSIX systems only).
