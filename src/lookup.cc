@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
-#include <filesystem>
 #include <fstream>
 
 #include "report.h"
@@ -56,22 +55,13 @@ std::string GetAdDescription(std::string size) {
   // call: nothing of it outlives a lookup.
   static std::ifstream table;
   static std::string chunk(std::size_t{1} << 16, '\0');
-  std::error_code error;
   table.open(adDescriptionFilename);
   if (!table.is_open()) {
-    // Some systems refuse to open a directory.
-    if (std::filesystem::is_directory(adDescriptionFilename, error)) {
-      ReportReadFailure(adDescriptionFilename);
-    } else {
-      ReportOpenFailure(adDescriptionFilename);
-    }
+    ReportOpenFailure(adDescriptionFilename);
     std::exit(1);
   }
   std::optional<std::string> description = FindDescription(table, size, chunk);
-  // Others open it, and then some libraries report the read as failed while
-  // others read it as an empty table.
-  const bool unreadable =
-      table.bad() || (!description && std::filesystem::is_directory(adDescriptionFilename, error));
+  const bool unreadable = ReadFailed(table, adDescriptionFilename, !description);
   table.close();
   if (unreadable) {
     ReportReadFailure(adDescriptionFilename);

@@ -1,6 +1,7 @@
 #include "report.h"
 
 #include <cstdio>
+#include <filesystem>
 
 #include "slotwright.h"
 
@@ -18,6 +19,13 @@ void Echo(const std::string& bytes) {
 }
 
 void ReportOpenFailure(const std::string& filename) {
+  // Some systems refuse to open a directory: it is there, but no readable
+  // file.
+  std::error_code error;
+  if (std::filesystem::is_directory(filename, error)) {
+    ReportReadFailure(filename);
+    return;
+  }
   PrintLine("Could not open " + filename +
             ". Be sure that it exists, it is readable and it is on either on "
             "the same directory of this program executable or the current "

@@ -13,7 +13,8 @@ void PrintLine(const std::string& text);
 // it.  A failed write is not reported either.
 void Echo(const std::string& bytes);
 
-// A list or the description table that can't be opened.
+// A list or the description table that can't be opened; reported as one that
+// can't be read when it is a directory.
 void ReportOpenFailure(const std::string& filename);
 
 // The unit listing that can't be created or emptied.

@@ -23,20 +23,13 @@ constexpr std::uintmax_t lineEndBytes = 1;
 // Opens a list and reads its first byte, so that a file that can't be read is
 // found before the listing is touched.
 bool OpenList(std::ifstream& list, const std::string& filename) {
-  // Some systems refuse to open a directory, and some libraries read one as
-  // an empty file: look before opening.
-  std::error_code error;
-  if (std::filesystem::is_directory(filename, error)) {
-    ReportReadFailure(filename);
-    return false;
-  }
   list.open(filename);
   if (!list.is_open()) {
     ReportOpenFailure(filename);
     return false;
   }
   list.peek();
-  if (list.bad()) {
+  if (ReadFailed(list, filename, list.eof())) {
     ReportReadFailure(filename);
     return false;
   }

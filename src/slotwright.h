@@ -3,6 +3,8 @@
 #ifndef SLOTWRIGHT_SLOTWRIGHT_H_
 #define SLOTWRIGHT_SLOTWRIGHT_H_
 
+#include <filesystem>
+#include <istream>
 #include <string>
 
 #include "version.h"
@@ -20,6 +22,14 @@ inline const std::string version = SLOTWRIGHT_VERSION;
 // Editors on Windows often save UTF-8 with these three bytes first; at the
 // very start of a list or of the table they are no part of its content.
 inline const std::string byteOrderMark = "\xEF\xBB\xBF";
+
+// Whether |file|, opened from |filename|, could not be read: a read failed,
+// or, when it gave |nothing|, it is a directory, which some libraries read as
+// an empty file.  Only then is the file system asked.
+inline bool ReadFailed(const std::istream& file, const std::string& filename, bool nothing) {
+  std::error_code error;
+  return file.bad() || (nothing && std::filesystem::is_directory(filename, error));
+}
 
 // Returns |line| without its last byte when that byte is a carriage return,
 // so that files saved with CR LF line ends read like the others.  At most one
