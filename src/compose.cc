@@ -1,36 +1,21 @@
 #include "compose.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "lookup.h"
 
-namespace {
-
-// Copies |part| to |out| without its blanks and apostrophes; returns the end
-// of what it wrote.
-char* CopyCodePart(const std::string& part, char* out) {
-  for (const char c : part) {
-    *out = c;
-    out += c != ' ' && c != '\'';
-  }
-  return out;
-}
-
-}  // namespace
-
 std::string ComposeCode(const std::string& site, const std::string& section,
                         const std::string& sizeDescription) {
-  static const std::string everySite = "ROS";
-  const std::string& siteOrAll = site.empty() ? everySite : site;
-  std::string code(siteOrAll.size() + section.size() + sizeDescription.size() + 2, '-');
-  char* out = CopyCodePart(siteOrAll, &code[0]);
-  *out++ = '-';
+  std::string code = site.empty() ? "ROS" : site;
+  code += '-';
   if (!section.empty()) {
-    out = CopyCodePart(section, out);
-    *out++ = '-';
+    code += section;
+    code += '-';
   }
-  out = CopyCodePart(sizeDescription, out);
-  code.resize(out - code.data());
+  code += sizeDescription;
+  code.erase(std::remove_if(code.begin(), code.end(), [](char c) { return c == ' ' || c == '\''; }),
+             code.end());
   return code;
 }
 

@@ -60,6 +60,10 @@ std::string GetAdDescription(std::string size) {
     ReportOpenFailure(adDescriptionFilename);
     std::exit(1);
   }
+  if (StartsAsUtf16(table)) {
+    ReportUtf16(adDescriptionFilename);
+    std::exit(1);
+  }
   std::optional<std::string> description = FindDescription(table, size, chunk);
   const bool unreadable = ReadFailed(table, adDescriptionFilename, !description);
   table.close();

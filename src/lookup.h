@@ -17,21 +17,18 @@ inline bool IsWhiteSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); 
 std::optional<std::string> DescriptionAfter(std::string_view line, std::size_t wordEnd);
 
 // The rule for one line of the table, without its line feed: when the line's
-// first word (after any white space) is |size| and more than white space
+// first word (after any white space) is |size|, and more than white space
 // follows it, the rest of the line after that white space, less one trailing
-// carriage return.  Nothing otherwise.
+// carriage return.  Nothing otherwise, and never for a size that holds white
+// space, which is no word.
 //
-// The lookup tries it on every line, and most lines fail on their first
-// bytes, so it is inline.  A size that holds white space could match the
-// first words of a longer line, but never equals a word.
+// The lookup tries it on every line, so it is inline.
 inline std::optional<std::string> DescribeLine(std::string_view line, std::string_view size) {
   std::size_t word = 0;
   while (word < line.size() && IsWhiteSpace(line[word])) ++word;
   const std::size_t wordEnd = word + size.size();
-  if (size.empty() || wordEnd >= line.size() || !IsWhiteSpace(line[wordEnd]) ||
-      line[wordEnd - 1] != size.back() ||
-      std::mismatch(size.begin(), size.end(), line.begin() + word).first != size.end() ||
-      std::find_if(size.begin(), size.end(), IsWhiteSpace) != size.end()) {
+  if (line.substr(word, size.size()) != size || wordEnd >= line.size() ||
+      !IsWhiteSpace(line[wordEnd]) || std::any_of(size.begin(), size.end(), IsWhiteSpace)) {
     return std::nullopt;
   }
   return DescriptionAfter(line, wordEnd);

@@ -1,13 +1,16 @@
 #include "report.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 
 #include "slotwright.h"
 
 namespace {
 
-void PrintHelpHint() { PrintLine("Check the help (Slotwright --help) for further information."); }
+const char helpHint[] = "Check the help (Slotwright --help) for further information.";
+
+void PrintHelpHint() { PrintLine(helpHint); }
 
 }  // namespace
 
@@ -51,4 +54,26 @@ void ReportWriteFailure() {
   PrintLine("Could not write " + adUnitsFilename +
             ". Be sure that there is enough free space on the disk.");
   PrintHelpHint();
+}
+
+void ReportUtf16(const std::string& filename) {
+  PrintLine("Could not read " + filename +
+            ". Be sure that it is saved as plain text or UTF-8, not as UTF-16 (\"Unicode\").");
+  PrintHelpHint();
+}
+
+void ReportListingIsInput(const std::string& input) {
+  PrintLine("Could not open " + adUnitsFilename +
+            ". Be sure that it is a file of its own, not a link to " + input + ".");
+  PrintHelpHint();
+}
+
+void ExitOutOfMemory() {
+  std::fputs("Could not generate the ad units. Be sure that there is enough free memory.\n",
+             stdout);
+  std::fputs(helpHint, stdout);
+  std::fputs("\n", stdout);
+  std::fflush(stdout);
+  // Every row is flushed as it is made; nothing else needs to run.
+  std::_Exit(1);
 }

@@ -23,6 +23,16 @@ void ReportListingOpenFailure();
 // A list or the description table that opened but can't be read.
 void ReportReadFailure(const std::string& filename);
 
+// A list or the description table saved as UTF-16.
+void ReportUtf16(const std::string& filename);
+
+// The unit listing that is |input| under another name, a link say.
+void ReportListingIsInput(const std::string& input);
+
+// Reports that memory ran out and ends the process with status 1.  It
+// allocates nothing, so it can serve as the new-handler.
+void ExitOutOfMemory();
+
 // A row or the close of the unit listing that didn't reach the disk.
 void ReportWriteFailure();
 

@@ -1,7 +1,5 @@
 #include "row.h"
 
-#include <cstring>
-
 namespace {
 
 // Fields 5 to 14: active, six fields left empty, the target window, the
@@ -9,11 +7,7 @@ namespace {
 const char fixedFields[] = ",yes,,,,,,,_blank,\"text,image\",\n";
 
 bool NeedsQuotes(const std::string& field) {
-  if (field.empty()) return false;
-  const char* const bytes = field.data();
-  return field.front() == '"' || std::memchr(bytes, ',', field.size()) != nullptr ||
-         std::memchr(bytes, '\n', field.size()) != nullptr ||
-         std::memchr(bytes, '\r', field.size()) != nullptr;
+  return field.find_first_of(",\r\n") != std::string::npos || field.compare(0, 1, "\"") == 0;
 }
 
 }  // namespace

@@ -9,11 +9,15 @@
 #include "report.h"
 #include "row.h"
 #include "slotwright.h"
+#include "stop.h"
+
+namespace fs = std::filesystem;
 
 namespace {
 
 // A text stream stores a line feed as the system's line end, which on Windows
-// is a carriage return and a line feed.
+// is a carriage return and a line feed.  Asking the file for its size after
+// every row would cost a system call a unit.
 #ifdef _WIN32
 constexpr std::uintmax_t lineEndBytes = 2;
 #else
@@ -26,6 +30,10 @@ bool OpenList(std::ifstream& list, const std::string& filename) {
   list.open(filename);
   if (!list.is_open()) {
     ReportOpenFailure(filename);
+    return false;
+  }
+  if (StartsAsUtf16(list)) {
+    ReportUtf16(filename);
     return false;
   }
   list.peek();
@@ -59,33 +67,74 @@ bool Rewind(std::ifstream& list) {
   return !list.fail();
 }
 
-// Writes one row to the console and to the listing, each flushed at once, so
-// the listing is complete up to its last row whenever the run ends.  Only a
-// failure of the listing counts.  |listed| is the listing's size up to the
-// end of its last complete row; a row's one line feed is its last byte.
-bool WriteRow(std::ofstream& listing, const std::string& row, std::uintmax_t& listed) {
-  Echo(row);
-  // Emptied only now, so that a run that writes no row leaves an earlier
-  // listing as it was.
-  if (!listing.is_open()) listing.open(adUnitsFilename);
-  listing.write(row.data(), static_cast<std::streamsize>(row.size()));
-  listing.flush();
-  if (!listing.good()) return false;
-  listed += row.size() - 1 + lineEndBytes;
-  return true;
+bool ListingExists() {
+  std::error_code ignored;
+  return fs::exists(fs::symlink_status(adUnitsFilename, ignored));
+}
+
+// Whether the listing is one of the input files under another name (a link,
+// say), which writing it would destroy.  Reports the first such input.
+bool ListingIsAnInput() {
+  for (const std::string* input :
+       {&sitesFilename, &sectionsFilename, &adSizesFilename, &adDescriptionFilename}) {
+    std::error_code ignored;
+    if (fs::equivalent(adUnitsFilename, *input, ignored)) {
+      ReportListingIsInput(*input);
+      return true;
+    }
+  }
+  return false;
+}
+
+// Whether the listing can be written; tested without emptying an earlier
+// one, and without leaving one where there was none.
+bool CanWriteListing() {
+  const bool existed = ListingExists();
+  const bool writable = std::ofstream(adUnitsFilename, std::ios::app).is_open();
+  std::error_code ignored;
+  if (writable && !existed) fs::remove(adUnitsFilename, ignored);
+  return writable;
 }
 
 // Reports a listing that failed to take a row or to close, after cutting it
-// back to its last complete row: a reader must not take a torn row for a
-// unit.  A listing that didn't even open was never emptied, and stays.
-void AbandonListing(std::ofstream& listing, std::uintmax_t listed) {
+// back to its last whole row: a reader must not take a torn row for a unit.
+// A listing that this run |created| and that took no row is removed; one
+// that didn't even open was never emptied, and stays.
+void AbandonListing(std::ofstream& listing, std::uintmax_t listed, bool created) {
   const bool opened = listing.is_open() || listed > 0;
   listing.close();
-  if (opened) {
-    std::error_code ignored;  // a device or a pipe can't be cut, nor torn
-    std::filesystem::resize_file(adUnitsFilename, listed, ignored);
+  std::error_code ignored;  // a device or a pipe can't be cut, nor torn
+  if (created) {
+    fs::remove(adUnitsFilename, ignored);
+  } else if (opened) {
+    fs::resize_file(adUnitsFilename, listed, ignored);
   }
   ReportWriteFailure();
+}
+
+// Writes one row to the console and to the listing, each flushed at once, so
+// the listing is complete up to its last row whenever the run ends.  Only a
+// failure of the listing counts, and it is reported.  |listed| is the
+// listing's size up to the end of its last whole row.
+bool WriteRow(std::ofstream& listing, const std::string& row, std::uintmax_t& listed) {
+  Echo(row);
+  bool created = false;
+  if (!listing.is_open()) {
+    // Emptied only now, so that a run that writes no row leaves an earlier
+    // listing as it was.
+    created = !ListingExists();
+    CatchStopSignals();
+    listing.open(adUnitsFilename);
+  }
+  listing.write(row.data(), static_cast<std::streamsize>(row.size()));
+  listing.flush();
+  if (!listing.good()) {
+    AbandonListing(listing, listed, created);
+    return false;
+  }
+  listed += row.size() - 1 + lineEndBytes;  // a row's one line feed is its last byte
+  StopIfSignalled();
+  return true;
 }
 
 // The units of one site and section, one per size.  Returns false when the
@@ -104,10 +153,7 @@ bool WriteUnits(std::ifstream& sizes, std::ofstream& listing, std::uintmax_t& li
     const std::string name = GenerateName(size, site, section);
     const std::string description = GenerateDescription(size, site, section);
     FormatRow(code, name, size, description, row);
-    if (!WriteRow(listing, row, listed)) {
-      AbandonListing(listing, listed);
-      return false;
-    }
+    if (!WriteRow(listing, row, listed)) return false;
   }
   if (sizes.bad() || !Rewind(sizes)) {
     ReportReadFailure(adSizesFilename);
@@ -133,13 +179,14 @@ int GenerationRun() {
   std::ifstream sites;
   std::ifstream sections;
   std::ifstream sizes;
-  // The lists are tested before the listing, and the listing is opened here
-  // without emptying it, so a run that can't start leaves it as it was.
+  // The lists are tested before the listing, which is emptied only at the
+  // first row, so a run that can't start leaves it as it was.
   if (!OpenList(sites, sitesFilename) || !OpenList(sections, sectionsFilename) ||
       !OpenList(sizes, adSizesFilename)) {
     return 1;
   }
-  if (!std::ofstream(adUnitsFilename, std::ios::app).is_open()) {
+  if (ListingIsAnInput()) return 1;
+  if (!CanWriteListing()) {
     ReportListingOpenFailure();
     return 1;
   }
@@ -168,7 +215,7 @@ int GenerationRun() {
   }
   listing.close();
   if (listing.fail()) {
-    AbandonListing(listing, listed);
+    AbandonListing(listing, listed, false);
     return 1;
   }
   PrintLine("Ad units created and saved to " + adUnitsFilename + ".");

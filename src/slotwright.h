@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <istream>
 #include <string>
+#include <string_view>
 
 #include "version.h"
 
@@ -29,6 +30,19 @@ inline const std::string byteOrderMark = "\xEF\xBB\xBF";
 inline bool ReadFailed(const std::istream& file, const std::string& filename, bool nothing) {
   std::error_code error;
   return file.bad() || (nothing && std::filesystem::is_directory(filename, error));
+}
+
+// Whether |file| begins with a UTF-16 byte-order mark, FF FE or FE FF, as
+// "Unicode" text from Windows does.  It reads past the first byte only when
+// that byte may begin one, and then goes back to the start.
+inline bool StartsAsUtf16(std::istream& file) {
+  const auto first = file.peek();
+  if (first != 0xFF && first != 0xFE) return false;
+  char mark[2] = {};
+  file.read(mark, 2);
+  file.clear();
+  file.seekg(0);
+  return std::string_view(mark, 2) == "\xFF\xFE" || std::string_view(mark, 2) == "\xFE\xFF";
 }
 
 // Returns |line| without its last byte when that byte is a carriage return,
