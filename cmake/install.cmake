@@ -27,17 +27,12 @@ else()
   install(FILES examples/addescription.txt DESTINATION ${CMAKE_INSTALL_DATADIR}/slotwright)
   install(FILES ${doc_dir}/slotwright.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
   install(FILES doc/copyright ${doc_dir}/changelog.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/slotwright)
-  install(FILES doc/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides
-          RENAME slotwright)
   # The program's messages say "Slotwright --help", so it answers to that
-  # name too, and so does its manual page.  The links are made where it is
-  # installed: the source and build trees may lie on a file system that
-  # ignores case.
-  install(CODE "
-    set(prefix \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}\")
-    file(CREATE_LINK slotwright \"\${prefix}/${CMAKE_INSTALL_BINDIR}/Slotwright\" SYMBOLIC)
-    file(CREATE_LINK slotwright.1.gz \"\${prefix}/${CMAKE_INSTALL_MANDIR}/man1/Slotwright.1.gz\" SYMBOLIC)
-    message(STATUS \"Linked: \${prefix}/${CMAKE_INSTALL_BINDIR}/Slotwright\")")
+  # name too, and so does its manual page: see install-aliases.cmake.
+  install(CODE "set(slotwright_aliases
+    \"${CMAKE_INSTALL_BINDIR}/Slotwright\" slotwright
+    \"${CMAKE_INSTALL_MANDIR}/man1/Slotwright.1.gz\" slotwright.1.gz)")
+  install(SCRIPT cmake/install-aliases.cmake)
 
   set(CPACK_GENERATOR "DEB;TGZ")
   # The tarball carries the licence beside the program as well.

@@ -23,46 +23,39 @@ class OneByteAtATime : public std::streambuf {
   std::size_t next_ = 0;
 };
 
-// The first line whose first word is the size, and which holds more than
-// white space after it, describes the size; lines may be cut anywhere
-// between pieces.
-TEST(LookupTest, ReadsTheTableLineByLine) {
-  const std::string sample =
+// The first line whose first word is the size, with more than white space
+// after it, describes the size, wherever the pieces of the table are cut.
+TEST(LookupTest, FindsTheFirstLineWhoseFirstWordIsTheSize) {
+  const std::string table =
       "\xEF\xBB\xBF"
-      "300x250 Medium Rectangle\r\n"
-      "728x90\tLeaderboard\n"
-      "160x600 \t\r\n"
-      "320x50 Mobile Banner, half of 320x100\n"
-      "  320x100 Large \t\n"
-      "300x251 Other\n"
-      "300x250 Second\n"
-      "160x600\tWide\n"
-      "970x90 Large Leaderboard\r\r";
+      "300x250 Medium Rectangle\r\n160x600\n160x600 \t\r\n 160x600\tWide Skyscraper \t\n"
+      "300x250 Second\n\xEF\xBB\xBF"
+      "728x90 Marked\n970x90\v\fLarge\r\r";
   const struct {
     std::string table, size;
     std::optional<std::string> description;
   } cases[] = {
-      {sample, "300x250", "Medium Rectangle"},
-      {sample, "728x90", "Leaderboard"},
-      {sample, "160x600", "Wide"},  // not from the line that holds the size alone
-      {sample, "300x252", std::nullopt},
-      {sample, "320x100", "Large \t"},
-      {sample, "970x90", "Large Leaderboard\r"},
-      {sample, "320x50 Mobile", std::nullopt},
-      {sample, "", std::nullopt},
-      {"\n\xEF\xBB\xBF"
-       "300x250 Marked",
-       "300x250", std::nullopt},
+      {table, "300x250", "Medium Rectangle"},
+      {table, "160x600", "Wide Skyscraper \t"},
+      {table, "970x90", "Large\r"},
+      {table, "728x90", std::nullopt},
+      {"300x250\rMedium", "300x250", "Medium"},
+      {"300x250 Medium Rectangle", "300x25", std::nullopt},
+      {"300x25 Medium Rectangle", "300x250", std::nullopt},
+      {"300X250 Medium Rectangle", "300x250", std::nullopt},
+      {"Medium 300x250 Rectangle", "300x250", std::nullopt},
+      {"300x250  Medium Rectangle", "300x250 ", std::nullopt},
+      {"300x250 Medium Rectangle", "300x250 Medium", std::nullopt},
   };
-  for (const std::size_t pieces : {3, 7, 4096}) {
-    std::string chunk(pieces, '\0');
-    for (const auto& c : cases) {
-      SCOPED_TRACE(c.size + " in pieces of " + std::to_string(pieces));
-      std::istringstream table(c.table);
-      EXPECT_EQ(FindDescription(table, c.size, chunk), c.description);
+  for (const auto& c : cases) {
+    for (std::size_t pieces = 3; pieces <= c.table.size(); ++pieces) {
+      std::string chunk(pieces, '\0');
+      std::istringstream whole(c.table);
+      EXPECT_EQ(FindDescription(whole, c.size, chunk), c.description) << c.size << " / " << pieces;
       OneByteAtATime bytes(c.table);
       std::istream trickle(&bytes);
-      EXPECT_EQ(FindDescription(trickle, c.size, chunk), c.description);
+      EXPECT_EQ(FindDescription(trickle, c.size, chunk), c.description)
+          << c.size << " / " << pieces;
     }
   }
 }
