@@ -22,7 +22,6 @@ std::string ComposeCode(const std::string& site, const std::string& section,
 std::string ComposeDescription(const std::string& site, const std::string& section,
                                const std::string& sizeDescription) {
   std::string description;
-  description.reserve(sizeDescription.size() + section.size() + site.size() + 18);
   description += sizeDescription;
   if (!section.empty()) {
     description += " on section \"";

@@ -45,7 +45,6 @@ std::optional<std::string> FindDescription(std::istream& table, std::string_view
     cutLine.append(next, end);
   }
   // The last line need not end with a line feed.
-  if (table.bad()) return std::nullopt;
   return DescribeLine(cutLine, size);
 }
 

@@ -37,8 +37,8 @@ inline std::optional<std::string> DescribeLine(std::string_view line, std::strin
 // Reads |table| from where it stands, in pieces of at most |chunk|.size()
 // bytes (three at least) taken into |chunk|, and hands each line to
 // DescribeLine until one describes |size|.  One byte-order mark at the start
-// is skipped.  Nothing when no line does, or when a read fails, which
-// table.bad() then tells.
+// is skipped.  Nothing when no line does.  A read that fails ends the
+// search as the end of the table would; table.bad() then tells.
 std::optional<std::string> FindDescription(std::istream& table, std::string_view size,
                                            std::string& chunk);
 

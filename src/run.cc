@@ -24,8 +24,9 @@ constexpr std::uintmax_t lineEndBytes = 2;
 constexpr std::uintmax_t lineEndBytes = 1;
 #endif
 
-// Opens a list and reads its first byte, so that a file that can't be read is
-// found before the listing is touched.
+// Opens a list and reads its first byte or two (StartsAsUtf16), so that a
+// file that can't be read, or is UTF-16, is found before the listing is
+// touched.
 bool OpenList(std::ifstream& list, const std::string& filename) {
   list.open(filename);
   if (!list.is_open()) {
@@ -36,7 +37,6 @@ bool OpenList(std::ifstream& list, const std::string& filename) {
     ReportUtf16(filename);
     return false;
   }
-  list.peek();
   if (ReadFailed(list, filename, list.eof())) {
     ReportReadFailure(filename);
     return false;
