@@ -21,8 +21,7 @@ std::string ComposeCode(const std::string& site, const std::string& section,
 
 std::string ComposeDescription(const std::string& site, const std::string& section,
                                const std::string& sizeDescription) {
-  std::string description;
-  description += sizeDescription;
+  std::string description = sizeDescription;
   if (!section.empty()) {
     description += " on section \"";
     description += section;

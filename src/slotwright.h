@@ -6,7 +6,6 @@
 #include <filesystem>
 #include <istream>
 #include <string>
-#include <string_view>
 
 #include "version.h"
 
@@ -38,11 +37,11 @@ inline bool ReadFailed(const std::istream& file, const std::string& filename, bo
 inline bool StartsAsUtf16(std::istream& file) {
   const auto first = file.peek();
   if (first != 0xFF && first != 0xFE) return false;
-  char mark[2] = {};
-  file.read(mark, 2);
+  std::string mark(2, '\0');
+  file.read(&mark[0], static_cast<std::streamsize>(mark.size()));
   file.clear();
   file.seekg(0);
-  return std::string_view(mark, 2) == "\xFF\xFE" || std::string_view(mark, 2) == "\xFE\xFF";
+  return mark == "\xFF\xFE" || mark == "\xFE\xFF";
 }
 
 // Returns |line| without its last byte when that byte is a carriage return,

@@ -28,7 +28,7 @@ class OneByteAtATime : public std::streambuf {
 TEST(LookupTest, FindsTheFirstLineWhoseFirstWordIsTheSize) {
   const std::string table =
       "\xEF\xBB\xBF"
-      "300x250 Medium Rectangle\r\n160x600\n160x600 \t\r\n 160x600\tWide Skyscraper \t\n"
+      "300x250 Medium Rectangle\r\n\n \t\n160x600\n160x600 \t\r\n 160x600\tWide Skyscraper \t\n"
       "300x250 Second\n\xEF\xBB\xBF"
       "728x90 Marked\n970x90\v\fLarge\r\r";
   const struct {
