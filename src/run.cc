@@ -96,12 +96,12 @@ bool CanWriteListing() {
   return writable;
 }
 
-// Reports a listing that failed to take a row or to close, after cutting it
-// back to its last whole row: a reader must not take a torn row for a unit.
-// A listing that this run |created| and that took no row is removed; one
-// that didn't even open was never emptied, and stays.
+// Reports a listing that failed to take a row, after cutting it back to its
+// last whole row: a reader must not take a torn row for a unit.  A listing
+// that this run |created| at this row holds no row, and is removed; one that
+// didn't even open was never emptied, and stays.
 void AbandonListing(std::ofstream& listing, std::uintmax_t listed, bool created) {
-  const bool opened = listing.is_open() || listed > 0;
+  const bool opened = listing.is_open();
   listing.close();
   std::error_code ignored;  // a device or a pipe can't be cut, nor torn
   if (created) {
@@ -213,9 +213,11 @@ int GenerationRun() {
     ReportReadFailure(sitesFilename);
     return 1;
   }
+  // Every row is whole already; a close that fails, as a network file system
+  // may report a late write error only then, is a failure all the same.
   listing.close();
   if (listing.fail()) {
-    AbandonListing(listing, listed, false);
+    ReportWriteFailure();
     return 1;
   }
   PrintLine("Ad units created and saved to " + adUnitsFilename + ".");
