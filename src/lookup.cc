@@ -18,12 +18,12 @@ std::optional<std::string> DescriptionAfter(std::string_view line, std::size_t w
 std::optional<std::string> FindDescription(std::istream& table, std::string_view size,
                                            std::string& chunk) {
   std::string cutLine;  // the start of a line that a chunk's end cut off
-  // The first piece is what the stream's first read brought in, where it
-  // tells, so that a table that one read brings in costs no second read to
-  // find its end; it is three bytes at least, to hold a byte-order mark.
-  // The other pieces fill |chunk|.  A read that comes short has met the end
-  // of the table, or failed, and the next one reads nothing.
-  table.peek();
+  // The first piece is what the stream holds already, where it tells (the
+  // lookup's UTF-16 check has brought in the first read), so that a table
+  // that one read brings in costs no second read to find its end; it is three
+  // bytes at least, to hold a byte-order mark.  The other pieces fill
+  // |chunk|.  A read that comes short has met the end of the table, or
+  // failed, and the next one reads nothing.
   const auto chunkSize = static_cast<std::streamsize>(chunk.size());
   std::streamsize piece = std::clamp<std::streamsize>(table.rdbuf()->in_avail(), 3, chunkSize);
   for (bool first = true; table.read(&chunk[0], piece), table.gcount() > 0;
