@@ -4,25 +4,13 @@
 
 namespace {
 
-TEST(ComposeTest, JoinsSiteSectionAndSizeDescription) {
-  const struct {
-    std::string site, section, sizeDescription, code, description;
-  } cases[] = {
-      {"Gazette", "Sports", "Leaderboard", "Gazette-Sports-Leaderboard",
-       "Leaderboard on section \"Sports\" on Gazette"},
-      {"Anglers' Weekly", "Editor's Pick", "Publisher's Choice",
-       "AnglersWeekly-EditorsPick-PublishersChoice",
-       "Publisher's Choice on section \"Editor's Pick\" on Anglers' Weekly"},
-      {"", "Sports", "Medium Rectangle", "ROS-Sports-MediumRectangle",
-       "Medium Rectangle on section \"Sports\""},
-      {"Gazette", "", "Medium Rectangle", "Gazette-MediumRectangle", "Medium Rectangle on Gazette"},
-      {"", "", "", "ROS-", ""},
-      {" ", "\t", "a\"b,c", "-\t-a\"b,c", "a\"b,c on section \"\t\" on  "},
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(ComposeCode(c.site, c.section, c.sizeDescription), c.code);
-    EXPECT_EQ(ComposeDescription(c.site, c.section, c.sizeDescription), c.description);
-  }
+// Blanks and apostrophes leave the code from every part; the description
+// keeps them.
+TEST(ComposeTest, DropsBlanksAndApostrophesFromTheCodeOnly) {
+  EXPECT_EQ(ComposeCode("Anglers' Weekly", "Editor's Pick", "Publisher's Choice"),
+            "AnglersWeekly-EditorsPick-PublishersChoice");
+  EXPECT_EQ(ComposeDescription("Anglers' Weekly", "Editor's Pick", "Publisher's Choice"),
+            "Publisher's Choice on section \"Editor's Pick\" on Anglers' Weekly");
 }
 
 }  // namespace

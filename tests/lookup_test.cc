@@ -30,7 +30,7 @@ TEST(LookupTest, FindsTheFirstLineWhoseFirstWordIsTheSize) {
       "\xEF\xBB\xBF"
       "300x250 Medium Rectangle\r\n\n \t\n160x600\n160x600 \t\r\n 160x600\tWide Skyscraper \t\n"
       "300x250 Second\n\xEF\xBB\xBF"
-      "728x90 Marked\n970x90\v\fLarge\r\r";
+      "728x90 Marked\n970x90\v\f\rLarge\r\r";
   const struct {
     std::string table, size;
     std::optional<std::string> description;
@@ -39,13 +39,10 @@ TEST(LookupTest, FindsTheFirstLineWhoseFirstWordIsTheSize) {
       {table, "160x600", "Wide Skyscraper \t"},
       {table, "970x90", "Large\r"},
       {table, "728x90", std::nullopt},
-      {"300x250\rMedium", "300x250", "Medium"},
       {"300x250 Medium Rectangle", "300x25", std::nullopt},
       {"300x25 Medium Rectangle", "300x250", std::nullopt},
-      {"300X250 Medium Rectangle", "300x250", std::nullopt},
       {"Medium 300x250 Rectangle", "300x250", std::nullopt},
       {"300x250  Medium Rectangle", "300x250 ", std::nullopt},
-      {"300x250 Medium Rectangle", "300x250 Medium", std::nullopt},
   };
   for (const auto& c : cases) {
     for (std::size_t pieces = 3; pieces <= c.table.size(); ++pieces) {
