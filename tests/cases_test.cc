@@ -168,7 +168,8 @@ std::string ReadExpected(const fs::path& path) {
 }
 
 // Sets up what the case in |folder| faces, as its file "condition" says: a
-// kind and a value.  Returns why that can't be done here, if it can't.
+// kind, a value and, for "read-once", a signal to send.  Returns why that
+// can't be done here, if it can't.
 std::string Prepare(const fs::path& folder, const fs::path& dir, RunOptions& options) {
   std::string kind, value;
   int signal = 0;
