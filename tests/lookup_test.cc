@@ -7,20 +7,15 @@
 namespace {
 
 // A stream buffer that brings in one byte at a time, as a library may.
-class OneByteAtATime : public std::streambuf {
- public:
-  explicit OneByteAtATime(std::string bytes) : bytes_(std::move(bytes)) {}
+struct OneByteAtATime : std::streambuf {
+  std::string bytes;
+  std::size_t next = 0;
 
- protected:
   int_type underflow() override {
-    if (next_ == bytes_.size()) return traits_type::eof();
-    setg(&bytes_[next_], &bytes_[next_], &bytes_[next_] + 1);
-    return traits_type::to_int_type(bytes_[next_++]);
+    if (next == bytes.size()) return traits_type::eof();
+    setg(&bytes[next], &bytes[next], &bytes[next] + 1);
+    return traits_type::to_int_type(bytes[next++]);
   }
-
- private:
-  std::string bytes_;
-  std::size_t next_ = 0;
 };
 
 // The first line whose first word is the size, with more than white space
@@ -49,7 +44,8 @@ TEST(LookupTest, FindsTheFirstLineWhoseFirstWordIsTheSize) {
       std::string chunk(pieces, '\0');
       std::istringstream whole(c.table);
       EXPECT_EQ(FindDescription(whole, c.size, chunk), c.description) << c.size << " / " << pieces;
-      OneByteAtATime bytes(c.table);
+      OneByteAtATime bytes;
+      bytes.bytes = c.table;
       std::istream trickle(&bytes);
       EXPECT_EQ(FindDescription(trickle, c.size, chunk), c.description)
           << c.size << " / " << pieces;
