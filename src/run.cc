@@ -67,9 +67,17 @@ bool Rewind(std::ifstream& list) {
   return !list.fail();
 }
 
+// Whether there is a listing, at the end of a link where it is one.
 bool ListingExists() {
   std::error_code ignored;
-  return fs::exists(fs::symlink_status(adUnitsFilename, ignored));
+  return fs::exists(adUnitsFilename, ignored);
+}
+
+// Removes a listing that this run created: the file, at the end of a link
+// where the listing is one, and not the link.
+void RemoveListing() {
+  std::error_code ignored;
+  fs::remove(fs::canonical(adUnitsFilename, ignored), ignored);
 }
 
 // Whether the listing is one of the input files under another name (a link,
@@ -90,26 +98,24 @@ bool ListingIsAnInput() {
 // one, and without leaving one where there was none.
 bool CanWriteListing() {
   const bool existed = ListingExists();
+  BeginChange();
   const bool writable = std::ofstream(adUnitsFilename, std::ios::app).is_open();
-  std::error_code ignored;
-  if (writable && !existed) fs::remove(adUnitsFilename, ignored);
+  if (writable && !existed) RemoveListing();
+  EndChange();
   return writable;
 }
 
-// Reports a listing that failed to take a row, after cutting it back to its
-// last whole row: a reader must not take a torn row for a unit.  A listing
-// that this run |created| at this row holds no row, and is removed; one that
-// didn't even open was never emptied, and stays.
+// Cuts a listing that failed to take a row back to its last whole row: a
+// reader must not take a torn row for a unit.  A listing that this run
+// |created| at this row holds no row, and is removed.
 void AbandonListing(std::ofstream& listing, std::uintmax_t listed, bool created) {
-  const bool opened = listing.is_open();
   listing.close();
   std::error_code ignored;  // a device or a pipe can't be cut, nor torn
   if (created) {
-    fs::remove(adUnitsFilename, ignored);
-  } else if (opened) {
+    RemoveListing();
+  } else {
     fs::resize_file(adUnitsFilename, listed, ignored);
   }
-  ReportWriteFailure();
 }
 
 // Writes one row to the console and to the listing, each flushed at once, so
@@ -118,23 +124,30 @@ void AbandonListing(std::ofstream& listing, std::uintmax_t listed, bool created)
 // listing's size up to the end of its last whole row.
 bool WriteRow(std::ofstream& listing, const std::string& row, std::uintmax_t& listed) {
   Echo(row);
-  bool created = false;
+  // The listing is emptied only at the first row, so that a run that writes
+  // no row leaves an earlier one as it was; it may have become a link to an
+  // input since it was checked.
+  const bool first = !listing.is_open();
+  if (first && ListingIsAnInput()) return false;
+  const bool created = first && !ListingExists();
+  BeginChange();
+  if (first) listing.open(adUnitsFilename);
   if (!listing.is_open()) {
-    // Emptied only now, so that a run that writes no row leaves an earlier
-    // listing as it was.
-    created = !ListingExists();
-    CatchStopSignals();
-    listing.open(adUnitsFilename);
+    EndChange();
+    ReportListingOpenFailure();
+    return false;
   }
   listing.write(row.data(), static_cast<std::streamsize>(row.size()));
   listing.flush();
-  if (!listing.good()) {
+  const bool written = listing.good();
+  if (written) {
+    listed += row.size() - 1 + lineEndBytes;  // a row's one line feed is its last byte
+  } else {
     AbandonListing(listing, listed, created);
-    return false;
   }
-  listed += row.size() - 1 + lineEndBytes;  // a row's one line feed is its last byte
-  StopIfSignalled();
-  return true;
+  EndChange();
+  if (!written) ReportWriteFailure();
+  return written;
 }
 
 // The units of one site and section, one per size.  Returns false when the
@@ -173,6 +186,7 @@ void Version() {
 }
 
 int GenerationRun() {
+  CatchStopSignals();
   Version();
   PrintLine("");
   PrintLine("Checking if the required files can be accessed.");

@@ -33,14 +33,15 @@ inline bool ReadFailed(const std::istream& file, const std::string& filename, bo
 
 // Whether |file| begins with a UTF-16 byte-order mark, FF FE or FE FF, as
 // "Unicode" text from Windows does.  It reads past the first byte only when
-// that byte may begin one, and then goes back to the start.
+// that byte may begin one, and then goes back to the start; a file that
+// can't go back, a pipe say, has lost what was read, and is left bad().
 inline bool StartsAsUtf16(std::istream& file) {
   const auto first = file.peek();
   if (first != 0xFF && first != 0xFE) return false;
   std::string mark(2, '\0');
   file.read(&mark[0], static_cast<std::streamsize>(mark.size()));
   file.clear();
-  file.seekg(0);
+  if (!file.seekg(0)) file.setstate(std::ios::badbit);
   return mark == "\xFF\xFE" || mark == "\xFE\xFF";
 }
 

@@ -1,13 +1,19 @@
-// Stop signals (Ctrl+C, a closed terminal, kill; Ctrl+Break on Windows) end a
-// run between two rows, so that the listing never holds a torn one.
+// Stop signals: Ctrl+C, a closed terminal, kill, a timer, a job scheduler's
+// notice (and Ctrl+Break on Windows).  One ends a run at once, as it would
+// end any program, unless it comes while the run changes the listing: then
+// it waits until that change is complete, so that the listing never holds a
+// torn row and no listing is left where there was none.
 #ifndef SLOTWRIGHT_STOP_H_
 #define SLOTWRIGHT_STOP_H_
 
-// From now on a stop signal only notes itself, unless it was ignored when the
-// program started, as under nohup.
+// From now on a stop signal ends the process as its default action would,
+// or waits as above; one that was ignored when the program started, as under
+// nohup, stays ignored.
 void CatchStopSignals();
 
-// Ends the process as the noted stop signal would have ended it, if one came.
-void StopIfSignalled();
+// Brackets a change to the listing.  A stop signal between the two is noted
+// and ends the process at EndChange; a second one ends it at once.
+void BeginChange();
+void EndChange();
 
 #endif  // SLOTWRIGHT_STOP_H_
