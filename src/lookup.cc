@@ -48,6 +48,14 @@ std::optional<std::string> FindDescription(std::istream& table, std::string_view
   return DescribeLine(cutLine, size);
 }
 
+namespace {
+
+bool lastLookupFoundNoLine = false;
+
+}  // namespace
+
+bool LastLookupFoundNoLine() { return lastLookupFoundNoLine; }
+
 std::string GetAdDescription(std::string size) {
   // Building a stream costs more than opening a file, so every lookup uses
   // these.  The table is still opened, read from its start and closed on every
@@ -70,6 +78,7 @@ std::string GetAdDescription(std::string size) {
     ReportReadFailure(adDescriptionFilename);
     std::exit(1);
   }
+  lastLookupFoundNoLine = !description;
   if (!description) return "Undocumented ad size";
   return *std::move(description);
 }

@@ -50,4 +50,8 @@ std::optional<std::string> FindDescription(std::istream& table, std::string_view
 // reported and ends the process with status 1.
 std::string GetAdDescription(std::string size);
 
+// Whether the last call of GetAdDescription found no line that describes its
+// size, rather than a line that gives "Undocumented ad size" as its text.
+bool LastLookupFoundNoLine();
+
 #endif  // SLOTWRIGHT_LOOKUP_H_

@@ -5,7 +5,9 @@
 #include <fstream>
 #include <string>
 
+#include "check.h"
 #include "compose.h"
+#include "lookup.h"
 #include "report.h"
 #include "row.h"
 #include "slotwright.h"
@@ -165,8 +167,10 @@ bool WriteUnits(std::ifstream& sizes, std::ofstream& listing, std::uintmax_t& li
     const std::string code = GenerateCode(size, site, section);
     const std::string name = GenerateName(size, site, section);
     const std::string description = GenerateDescription(size, site, section);
+    const bool undocumented = LastLookupFoundNoLine();  // the description's lookup is the last
     FormatRow(code, name, size, description, row);
     if (!WriteRow(listing, row, listed)) return false;
+    NoteUnit(code, size, undocumented);
   }
   if (sizes.bad() || !Rewind(sizes)) {
     ReportReadFailure(adSizesFilename);
@@ -235,5 +239,6 @@ int GenerationRun() {
     return 1;
   }
   PrintLine("Ad units created and saved to " + adUnitsFilename + ".");
+  PrintImportCheck();
   return 0;
 }
