@@ -10,6 +10,13 @@ if(WIN32)
   set(CPACK_PACKAGE_FILE_NAME slotwright-${PROJECT_VERSION}-win64)
 else()
   include(GNUInstallDirs)
+  # What the install puts in the prefix is listed there, for its removal:
+  # see install-begin.cmake and install-list.cmake.
+  set(install_list ${CMAKE_INSTALL_DATADIR}/slotwright/install_manifest.txt)
+  install(CODE "set(slotwright_list \"${install_list}\")
+    set(slotwright_staging \"${CMAKE_BINARY_DIR}/_CPack_Packages/\")
+    set(slotwright_folders \"${CMAKE_INSTALL_BINDIR};${CMAKE_INSTALL_DATADIR}/slotwright;${CMAKE_INSTALL_MANDIR}/man1;${CMAKE_INSTALL_DATADIR}/doc/slotwright\")")
+  install(SCRIPT cmake/install-begin.cmake)
   set(doc_dir ${CMAKE_BINARY_DIR}/doc)
   configure_file(doc/slotwright.1.in ${doc_dir}/slotwright.1 @ONLY)
   configure_file(doc/changelog.in ${doc_dir}/changelog @ONLY)
@@ -33,6 +40,7 @@ else()
     \"${CMAKE_INSTALL_BINDIR}/Slotwright\" slotwright
     \"${CMAKE_INSTALL_MANDIR}/man1/Slotwright.1.gz\" slotwright.1.gz)")
   install(SCRIPT cmake/install-aliases.cmake)
+  install(SCRIPT cmake/install-list.cmake)
 
   set(CPACK_GENERATOR "DEB;TGZ")
   # The tarball carries the licence beside the program as well.

@@ -101,7 +101,9 @@ void NoteUnit(const std::string& code, const std::string& size, bool sizeUndocum
     Count(repeated, repeatedExample, code);
   }
   if (HasRefusedCharacter(code)) Count(refused, refusedExample, code);
-  if (CharacterCount(code) > maxCodeCharacters) Count(overlong, overlongExample, code);
+  if (code.size() > maxCodeCharacters && CharacterCount(code) > maxCodeCharacters) {
+    Count(overlong, overlongExample, code);  // never more characters than bytes
+  }
 }
 
 void PrintImportCheck() {
