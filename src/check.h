@@ -25,10 +25,10 @@ bool HasRefusedCharacter(std::string_view code);
 std::size_t CharacterCount(std::string_view code);
 
 // Notes a unit the run wrote, with its |size| and whether the table held no
-// line for that size.  Repeated codes are told apart by a 64-bit hash of the
-// code, so that a run of a million units keeps 8 MiB to 16 MiB for them; two
-// different codes may share one with a chance of about one in ten million
-// there.
+// line for that size.  Codes are told apart by a 64-bit hash, 8 bytes in a
+// table at most three quarters full, so that a million units take 16 MiB
+// (24 MiB while the table grows); two different codes share a hash with a
+// chance of about one in thirty million there.
 void NoteUnit(const std::string& code, const std::string& size, bool sizeUndocumented);
 
 // After a run that completed: says what the ad server would refuse in the
