@@ -18,7 +18,6 @@ std::vector<std::uint64_t> codeHashes;
 std::vector<std::uint64_t> missingSizeHashes;
 
 std::uintmax_t units = 0;
-std::uintmax_t distinctCodes = 0;
 std::uintmax_t missingSizes = 0;
 std::vector<std::string> sizesToName;  // the first ones that the table lacked
 
@@ -91,19 +90,16 @@ std::size_t CharacterCount(std::string_view code) {
 }
 
 void NoteUnit(const std::string& code, const std::string& size, bool sizeUndocumented) {
-  ++units;
   if (sizeUndocumented && AddHash(missingSizeHashes, missingSizes, Hash(size, false))) {
     if (++missingSizes <= sizesNamed) sizesToName.push_back(size);
   }
-  if (AddHash(codeHashes, distinctCodes, Hash(code, true))) {
-    ++distinctCodes;
-  } else {
+  // Every earlier unit that repeated no code added one to the table.
+  if (!AddHash(codeHashes, units - repeated, Hash(code, true))) {
     Count(repeated, repeatedExample, code);
   }
+  ++units;
   if (HasRefusedCharacter(code)) Count(refused, refusedExample, code);
-  if (code.size() > maxCodeCharacters && CharacterCount(code) > maxCodeCharacters) {
-    Count(overlong, overlongExample, code);  // never more characters than bytes
-  }
+  if (CharacterCount(code) > maxCodeCharacters) Count(overlong, overlongExample, code);
 }
 
 void PrintImportCheck() {
