@@ -1,8 +1,14 @@
 #include "check.h"
 
+#include <algorithm>
+#include <array>
 #include <cstdint>
+#include <unordered_map>
+#include <utility>
 #include <vector>
 
+#include "characters.h"
+#include "lookup.h"
 #include "report.h"
 #include "slotwright.h"
 
@@ -10,20 +16,48 @@ namespace {
 
 constexpr std::size_t maxUnitsInOneUpload = 1000;
 constexpr std::size_t maxCodeCharacters = 100;
-constexpr std::size_t sizesNamed = 5;
+constexpr std::size_t namesShown = 5;
 
-// Hashes of the codes seen, with ASCII letters folded, and of the sizes that
-// the table lacked.
+// How many things a line of the check names, and the first few, joined.
+using Names = std::pair<std::uintmax_t, std::string>;
+
+void AddName(Names& names, const std::string& name) {
+  if (names.first++ < namesShown) names.second += (names.first == 1 ? "" : ", ") + name;
+}
+
+std::string ListOf(const Names& names) {
+  if (names.first <= namesShown) return names.second;
+  return names.second + ", and " + std::to_string(names.first - namesShown) + " more";
+}
+
+// The three lists, in the order in which a unit meets its entries.
+constexpr std::size_t siteList = 0, sectionList = 1, sizeList = 2;
+const std::string* const listFilenames[] = {&sitesFilename, &sectionsFilename, &adSizesFilename};
+
+// What each part holds beyond what every network takes, a bit for each kind.
+using Kinds = unsigned char;
+Kinds siteKinds = 0, sectionKinds = 0;
+std::vector<Kinds> sectionKindsByLine, sizeKindsByLine;
+
+// The sizes met, by their text: the description and what its part holds.
+std::unordered_map<std::string, std::pair<std::string, Kinds>> sizesMet;
+
+// For each list, the first entry of each part, by the part's hash with ASCII
+// letters folded: its line and its text.
+std::unordered_map<std::uint64_t, std::pair<std::size_t, std::string>> firstWithPart[3];
+
+// Hashes of the codes seen, with ASCII letters folded.
 std::vector<std::uint64_t> codeHashes;
-std::vector<std::uint64_t> missingSizeHashes;
 
 std::uintmax_t units = 0;
-std::uintmax_t missingSizes = 0;
-std::vector<std::string> sizesToName;  // the first ones that the table lacked
+Names whiteSpaceSizes, missingSizes, pairedEntries;
+std::array<Names, characterKinds> entriesOfKind;
+std::array<std::uintmax_t, characterKinds> unitsOfKind{};
 
-// Each finding about codes: how many units have it, and the first one's code.
-std::uintmax_t repeated = 0, refused = 0, overlong = 0;
-std::string repeatedExample, refusedExample, overlongExample;
+// Each finding about whole codes: how many units have it, and the first
+// one's code.
+std::uintmax_t repeated = 0, overlong = 0;
+std::string repeatedExample, overlongExample;
 
 // FNV-1a, with a final mix so that the low bits, which pick a slot, depend
 // on every byte.
@@ -62,26 +96,46 @@ bool AddHash(std::vector<std::uint64_t>& set, std::uintmax_t taken, std::uint64_
   }
 }
 
-void Count(std::uintmax_t& count, std::string& example, const std::string& code) {
-  if (count++ == 0) example = code;
+std::string Quoted(const std::string& text) { return '"' + text + '"'; }
+
+std::string WithoutBlanksAndApostrophes(std::string_view text) {
+  std::string part(text);
+  part.erase(std::remove_if(part.begin(), part.end(), [](char c) { return c == ' ' || c == '\''; }),
+             part.end());
+  return part;
 }
 
-std::string Finding(std::uintmax_t count, const std::string& example) {
-  return std::to_string(count) + ", such as \"" + example + "\".";
+// Sorts the characters of |part|, which |entry| names, and names the entry
+// for every kind it holds.
+Kinds NoteKinds(std::string_view part, bool startsCode, const std::string& entry) {
+  Kinds kinds = 0;
+  const auto first = CharacterKinds(part, startsCode);
+  for (std::size_t kind = 0; kind < characterKinds; ++kind) {
+    if (first[kind].empty()) continue;
+    kinds |= 1 << kind;
+    AddName(entriesOfKind[kind], entry + " (" + first[kind] + ')');
+  }
+  return kinds;
+}
+
+// Keeps the entry at |line| of |list| as the first with |part|, or names it
+// beside the one that was.  Sizes are named with that one's description.
+void NotePart(std::size_t list, const std::string& part, std::size_t line,
+              const std::string& text) {
+  const auto [first, isNew] = firstWithPart[list].try_emplace(Hash(part, true), line, text);
+  if (isNew) return;
+  const auto& [firstLine, firstText] = first->second;
+  std::string like = "like line " + std::to_string(firstLine) + ' ' + Quoted(firstText);
+  if (list == sizeList) like += ", described as " + Quoted(sizesMet.at(firstText).first);
+  AddName(pairedEntries, *listFilenames[list] + " line " + std::to_string(line) + ' ' +
+                             Quoted(text) + " (" + like + ')');
+}
+
+std::string Entry(std::size_t list, std::size_t line, const std::string& text) {
+  return *listFilenames[list] + " line " + std::to_string(line) + ' ' + Quoted(text);
 }
 
 }  // namespace
-
-bool HasRefusedCharacter(std::string_view code) {
-  constexpr std::string_view taken = "_-.*\"\\/!<:()";
-  for (const char c : code) {
-    if (static_cast<unsigned char>(c) < 128 && !(c >= 'a' && c <= 'z') && !(c >= 'A' && c <= 'Z') &&
-        !(c >= '0' && c <= '9') && taken.find(c) == std::string_view::npos) {
-      return true;
-    }
-  }
-  return !code.empty() && code.front() == '/';
-}
 
 std::size_t CharacterCount(std::string_view code) {
   std::size_t count = 0;
@@ -89,54 +143,93 @@ std::size_t CharacterCount(std::string_view code) {
   return count;
 }
 
-void NoteUnit(const std::string& code, const std::string& size, bool sizeUndocumented) {
-  if (sizeUndocumented && AddHash(missingSizeHashes, missingSizes, Hash(size, false))) {
-    if (++missingSizes <= sizesNamed) sizesToName.push_back(size);
+void NoteSite(std::size_t line, const std::string& site) {
+  const std::string part = site.empty() ? "ROS" : WithoutBlanksAndApostrophes(site);
+  siteKinds = NoteKinds(part, true, Entry(siteList, line, site));
+  NotePart(siteList, part, line, site);
+}
+
+void NoteSection(std::size_t line, const std::string& section) {
+  if (line <= sectionKindsByLine.size()) {
+    sectionKinds = sectionKindsByLine[line - 1];
+    return;
   }
+  const std::string part = WithoutBlanksAndApostrophes(section);
+  sectionKinds = NoteKinds(part, false, Entry(sectionList, line, section));
+  sectionKindsByLine.push_back(sectionKinds);
+  NotePart(sectionList, part, line, section);
+}
+
+void NoteUnit(const std::string& code, std::size_t sizeLine, const std::string& size,
+              std::string_view sizeDescription, bool sizeUndocumented) {
+  if (sizeLine > sizeKindsByLine.size()) {
+    const std::string part = WithoutBlanksAndApostrophes(sizeDescription);
+    const auto [met, isNew] = sizesMet.try_emplace(size, sizeDescription, Kinds{0});
+    auto& [description, kinds] = met->second;
+    if (isNew) {
+      const std::string entry = "line " + std::to_string(sizeLine) + ' ' + Quoted(size);
+      if (std::any_of(size.begin(), size.end(), IsWhiteSpace)) {
+        AddName(whiteSpaceSizes, entry);
+      } else if (sizeUndocumented) {
+        AddName(missingSizes, entry);
+      }
+      kinds = NoteKinds(
+          part, false,
+          adDescriptionFilename + "'s description of " + Quoted(size) + ", " + Quoted(description));
+    }
+    sizeKindsByLine.push_back(kinds);
+    NotePart(sizeList, part, sizeLine, size);
+  }
+  const Kinds kinds = siteKinds | sectionKinds | sizeKindsByLine[sizeLine - 1];
+  for (std::size_t kind = 0; kind < characterKinds; ++kind) unitsOfKind[kind] += kinds >> kind & 1;
   // Every earlier unit that repeated no code added one to the table.
-  if (!AddHash(codeHashes, units - repeated, Hash(code, true))) {
-    Count(repeated, repeatedExample, code);
+  if (!AddHash(codeHashes, units - repeated, Hash(code, true)) && repeated++ == 0) {
+    repeatedExample = code;
   }
   ++units;
-  if (HasRefusedCharacter(code)) Count(refused, refusedExample, code);
-  if (CharacterCount(code) > maxCodeCharacters) Count(overlong, overlongExample, code);
+  if (CharacterCount(code) > maxCodeCharacters && overlong++ == 0) overlongExample = code;
 }
 
 void PrintImportCheck() {
   std::vector<std::string> findings;
-  if (missingSizes > 0) {
-    std::string line = "* Sizes missing from " + adDescriptionFilename +
-                       ", whose units are described as \"Undocumented ad size\": ";
-    for (const std::string& size : sizesToName) {
-      line += (&size == &sizesToName.front() ? "\"" : ", \"") + size + '"';
-    }
-    if (missingSizes > sizesNamed) {
-      line += ", and " + std::to_string(missingSizes - sizesNamed) + " more";
-    }
-    findings.push_back(line + '.');
-  }
-  if (repeated > 0) {
-    findings.push_back(
-        "* Units that repeat an earlier unit's code (the ad server takes each code once, and "
-        "ignores the case of letters): " +
-        Finding(repeated, repeatedExample));
-  }
-  if (refused > 0) {
-    findings.push_back(
-        "* Units whose code holds a character that the ad server refuses (it takes letters, "
-        "digits and _ - . * \" \\ / ! < : ( ), and no / first): " +
-        Finding(refused, refusedExample));
-  }
-  if (overlong > 0) {
-    findings.push_back(
-        "* Units whose code is longer than the " + std::to_string(maxCodeCharacters) +
-        " characters that the ad server takes: " + Finding(overlong, overlongExample));
-  }
-  if (units > maxUnitsInOneUpload) {
-    findings.push_back("* Units in " + adUnitsFilename + ", more than the " +
-                       std::to_string(maxUnitsInOneUpload) +
-                       " that the ad server takes in one upload: " + std::to_string(units) + ".");
-  }
+  const auto add = [&findings](bool found, const std::string& line) {
+    if (found) findings.push_back(line);
+  };
+  const auto fromEntries = [](std::size_t kind) {
+    return std::to_string(unitsOfKind[kind]) + ", from " + ListOf(entriesOfKind[kind]) + '.';
+  };
+  add(whiteSpaceSizes.first > 0,
+      "* Sizes in " + adSizesFilename +
+          " that hold a blank, a tab or other white space, which no line of " +
+          adDescriptionFilename + " can describe: " + ListOf(whiteSpaceSizes) + '.');
+  add(missingSizes.first > 0,
+      "* Sizes missing from " + adDescriptionFilename +
+          ", whose units are described as \"Undocumented ad size\": " + ListOf(missingSizes) + '.');
+  add(repeated > 0,
+      "* Units that repeat an earlier unit's code (the ad server takes each code once, and "
+      "ignores the case of letters): " +
+          std::to_string(repeated) + ", such as " + Quoted(repeatedExample) + '.');
+  add(pairedEntries.first > 0,
+      "* Entries that give the same codes as an earlier entry of their list: " +
+          ListOf(pairedEntries) + '.');
+  add(unitsOfKind[refusedKind] > 0,
+      "* Units whose code holds a character that the ad server refuses (it takes letters, "
+      "digits and _ - . * \" \\ / ! < : ( ), and no / first): " +
+          fromEntries(refusedKind));
+  add(unitsOfKind[beyondAsciiKind] > 0,
+      "* Units whose code holds a letter or digit beyond A to Z and 0 to 9, which the ad server "
+      "takes only where the network allows UTF characters in codes: " +
+          fromEntries(beyondAsciiKind));
+  add(unitsOfKind[notUtf8Kind] > 0,
+      "* Units whose code is not UTF-8 text (a list or the table was saved in another encoding; "
+      "save it as UTF-8): " +
+          fromEntries(notUtf8Kind));
+  add(overlong > 0, "* Units whose code is longer than the " + std::to_string(maxCodeCharacters) +
+                        " characters that the ad server takes: " + std::to_string(overlong) +
+                        ", such as " + Quoted(overlongExample) + '.');
+  add(units > maxUnitsInOneUpload,
+      "* Units in " + adUnitsFilename + ", more than the " + std::to_string(maxUnitsInOneUpload) +
+          " that the ad server takes in one upload: " + std::to_string(units) + '.');
   if (findings.empty()) return;
   PrintLine("");
   PrintLine("Before you import " + adUnitsFilename + ":");

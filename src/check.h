@@ -1,14 +1,26 @@
 // What the ad server takes in one bulk upload of ad units, checked against
 // the units a run wrote, so that its user learns before the upload what it
-// would refuse:
+// would refuse, and which entry of which list to change:
 //   - at most 1,000 units;
 //   - each code once, where ASCII letters compare without their case;
 //   - codes made of letters, digits and _ - . * " \ / ! < : ( ), not
-//     beginning with /;
+//     beginning with /; letters and digits beyond ASCII only on networks
+//     that allow UTF characters in codes;
 //   - codes of at most 100 characters.
-// Bytes of 128 and above are taken as they stand, as letters of other scripts
-// may be, and count as UTF-8.  A unit's name is its code, so the code's
-// limits are the ones that bind.
+// A unit's name is its code, so the code's limits are the ones that bind.
+//
+// A code is made of parts, one for each of the unit's entries: its site
+// (ROS for an empty one), its section (none for an empty one) and its size's
+// description, each without blanks and apostrophes.  Each entry is looked at
+// once, when the run first meets it; a unit then costs a look at what its
+// entries hold, and the hash of its code.
+//
+// Codes are told apart by a 64-bit hash, 8 bytes in a table at most three
+// quarters full, so that a million units take 16 MiB (24 MiB while the table
+// grows); two different codes share a hash with a chance of about one in
+// thirty million there.  Parts are told apart in the same way; each entry
+// that gives a part of its own is kept, text and all, so that a later one
+// like it can be named beside it.
 #ifndef SLOTWRIGHT_CHECK_H_
 #define SLOTWRIGHT_CHECK_H_
 
@@ -16,23 +28,26 @@
 #include <string>
 #include <string_view>
 
-// Whether |code| holds a byte below 128 that the ad server refuses in a
-// code, or begins with /.
-bool HasRefusedCharacter(std::string_view code);
-
 // The number of UTF-8 characters in |code|: bytes from 128 to 191 continue
 // one.
 std::size_t CharacterCount(std::string_view code);
 
-// Notes a unit the run wrote, with its |size| and whether the table held no
-// line for that size.  Codes are told apart by a 64-bit hash, 8 bytes in a
-// table at most three quarters full, so that a million units take 16 MiB
-// (24 MiB while the table grows); two different codes share a hash with a
-// chance of about one in thirty million there.
-void NoteUnit(const std::string& code, const std::string& size, bool sizeUndocumented);
+// Notes the site at |line| of the site list, which the run reads once.
+void NoteSite(std::size_t line, const std::string& site);
+
+// Notes the section at |line| of the section list, read again for every
+// site: only its first reading is looked at.
+void NoteSection(std::size_t line, const std::string& section);
+
+// Notes a unit the run wrote: its |code|, and its |size|, the entry at
+// |sizeLine| of the size list, whose description is |sizeDescription|, and
+// whether the table held no line for it (|sizeUndocumented|).  The unit's
+// site and section are the ones noted last.
+void NoteUnit(const std::string& code, std::size_t sizeLine, const std::string& size,
+              std::string_view sizeDescription, bool sizeUndocumented);
 
 // After a run that completed: says what the ad server would refuse in the
-// units noted, if anything.
+// units noted, if anything, and where it comes from.
 void PrintImportCheck();
 
 #endif  // SLOTWRIGHT_CHECK_H_

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <string_view>
 
 #include "check.h"
 #include "compose.h"
@@ -156,9 +157,13 @@ bool WriteRow(std::ofstream& listing, const std::string& row, std::uintmax_t& li
 // run must stop; it has then reported why.
 bool WriteUnits(std::ifstream& sizes, std::ofstream& listing, std::uintmax_t& listed,
                 const std::string& site, const std::string& section) {
+  // A unit's description is its size's, then what this names.
+  const std::size_t placeBytes = ComposeDescription(site, section, "").size();
   std::string size;
   std::string row;
+  std::size_t line = 0;
   for (bool first = true; ReadEntry(sizes, size, first); first = false) {
+    ++line;
     if (size.empty()) {
       PrintLine("You must specify at least an ad size in " + adSizesFilename + ".");
       return false;
@@ -170,7 +175,9 @@ bool WriteUnits(std::ifstream& sizes, std::ofstream& listing, std::uintmax_t& li
     const bool undocumented = LastLookupFoundNoLine();  // the description's lookup is the last
     FormatRow(code, name, size, description, row);
     if (!WriteRow(listing, row, listed)) return false;
-    NoteUnit(code, size, undocumented);
+    NoteUnit(code, line, size,
+             std::string_view(description).substr(0, description.size() - placeBytes),
+             undocumented);
   }
   if (sizes.bad() || !Rewind(sizes)) {
     ReportReadFailure(adSizesFilename);
@@ -217,9 +224,13 @@ int GenerationRun() {
   std::uintmax_t listed = 0;
   std::string site;
   std::string section;
+  std::size_t siteLine = 0;
   for (bool firstSite = true; ReadEntry(sites, site, firstSite); firstSite = false) {
+    NoteSite(++siteLine, site);
+    std::size_t sectionLine = 0;
     for (bool firstSection = true; ReadEntry(sections, section, firstSection);
          firstSection = false) {
+      NoteSection(++sectionLine, section);
       if (!WriteUnits(sizes, listing, listed, site, section)) return 1;
     }
     if (sections.bad() || !Rewind(sections)) {
