@@ -6,6 +6,7 @@
 
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <sstream>
 #include <string>
@@ -92,8 +93,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string section = entry();
   const std::string table = input.ConsumeRemainingBytesAsString();
 
-  std::istringstream tableStream(table);
-  const std::optional<std::string> found = FindDescription(tableStream, adSize, chunk);
+  std::FILE* tableFile = std::tmpfile();
+  std::fwrite(table.data(), 1, table.size(), tableFile);
+  std::rewind(tableFile);
+  const std::optional<std::string> found = FindDescription(tableFile, adSize, chunk);
+  std::fclose(tableFile);
   if (found != ExpectedDescription(table, adSize)) std::abort();
 
   const std::string sizeDescription = found.value_or("Undocumented ad size");

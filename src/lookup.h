@@ -4,7 +4,7 @@
 #define SLOTWRIGHT_LOOKUP_H_
 
 #include <algorithm>
-#include <istream>
+#include <cstdio>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -34,12 +34,12 @@ inline std::optional<std::string> DescribeLine(std::string_view line, std::strin
   return DescriptionAfter(line, wordEnd);
 }
 
-// Reads |table| from where it stands, in pieces of at most |chunk|.size()
-// bytes (three at least) taken into |chunk|, and hands each line to
-// DescribeLine until one describes |size|.  One byte-order mark at the start
-// is skipped.  Nothing when no line does.  A read that fails ends the
-// search as the end of the table would; table.bad() then tells.
-std::optional<std::string> FindDescription(std::istream& table, std::string_view size,
+// Reads |table| from where it stands, in pieces of |chunk|.size() bytes
+// (three at least) taken into |chunk|, and hands each line to DescribeLine
+// until one describes |size|.  One byte-order mark at the start is skipped.
+// Nothing when no line does.  A read that fails ends the search as the end
+// of the table would; std::ferror then tells.
+std::optional<std::string> FindDescription(std::FILE* table, std::string_view size,
                                            std::string& chunk);
 
 // Returns the description of |size| in the description table, or "Undocumented

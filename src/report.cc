@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "listing.h"
 #include "slotwright.h"
 
 namespace {
@@ -56,6 +57,11 @@ void ReportWriteFailure() {
   PrintHelpHint();
 }
 
+void ReportPartOfARow() {
+  PrintLine(adUnitsFilename +
+            " ends with part of a row; delete that last line before you import it.");
+}
+
 void ReportUtf16(const std::string& filename) {
   PrintLine("Could not read " + filename +
             ". Be sure that it is saved as plain text or UTF-8, not as UTF-16 (\"Unicode\").");
@@ -69,6 +75,7 @@ void ReportListingIsInput(const std::string& input) {
 }
 
 void ExitOutOfMemory() {
+  RemoveUnfinishedListing();
   std::fputs("Could not generate the ad units. Be sure that there is enough free memory.\n",
              stdout);
   std::fputs(helpHint, stdout);

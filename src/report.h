@@ -29,11 +29,15 @@ void ReportUtf16(const std::string& filename);
 // The unit listing that is |input| under another name, a link say.
 void ReportListingIsInput(const std::string& input);
 
-// Reports that memory ran out and ends the process with status 1.  It
-// allocates nothing, so it can serve as the new-handler.
+// Reports that memory ran out and ends the process with status 1, after
+// removing a listing that the run made and that holds no row.  It allocates
+// nothing, so it can serve as the new-handler.
 void ExitOutOfMemory();
 
 // A row or the close of the unit listing that didn't reach the disk.
 void ReportWriteFailure();
+
+// After ReportWriteFailure: the failed row could not be cut back.
+void ReportPartOfARow();
 
 #endif  // SLOTWRIGHT_REPORT_H_

@@ -1,20 +1,20 @@
 #include "run.h"
 
 #include <cstdint>
-#include <filesystem>
-#include <fstream>
+#include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <string_view>
 
 #include "check.h"
 #include "compose.h"
+#include "listing.h"
 #include "lookup.h"
 #include "report.h"
 #include "row.h"
 #include "slotwright.h"
 #include "stop.h"
-
-namespace fs = std::filesystem;
+#include "text.h"
 
 namespace {
 
@@ -27,35 +27,13 @@ constexpr std::uintmax_t lineEndBytes = 2;
 constexpr std::uintmax_t lineEndBytes = 1;
 #endif
 
-// Opens a list and reads its first byte or two (StartsAsUtf16), so that a
-// file that can't be read, or is UTF-16, is found before the listing is
-// touched.
-bool OpenList(std::ifstream& list, const std::string& filename) {
-  list.open(filename);
-  if (!list.is_open()) {
-    ReportOpenFailure(filename);
-    return false;
-  }
-  if (StartsAsUtf16(list)) {
-    ReportUtf16(filename);
-    return false;
-  }
-  if (ReadFailed(list, filename, list.eof())) {
-    ReportReadFailure(filename);
-    return false;
-  }
-  list.clear();
-  return true;
-}
-
 // Reads the next entry of a list into |entry|.  A final line feed ends the
 // last line rather than starting an empty one, but a list of no bytes at all
 // still yields one empty entry, so |first| says whether this is the first
 // read of a pass.  Returns false at the end of the list or on a read error,
-// which the caller tells apart with bad().
-bool ReadEntry(std::ifstream& list, std::string& entry, bool first) {
-  std::getline(list, entry);
-  if (list.fail() && (list.bad() || !first)) return false;
+// which the caller tells apart with std::ferror.
+bool ReadEntry(std::FILE* list, std::string& entry, bool first) {
+  if (!ReadLine(list, entry) && (std::ferror(list) || !first)) return false;
   if (first && entry.compare(0, byteOrderMark.size(), byteOrderMark) == 0) {
     entry.erase(0, byteOrderMark.size());
   }
@@ -63,99 +41,53 @@ bool ReadEntry(std::ifstream& list, std::string& entry, bool first) {
   return true;
 }
 
-// Brings a list back to its first byte for the next pass.
-bool Rewind(std::ifstream& list) {
-  list.clear();
-  list.seekg(0);
-  return !list.fail();
-}
-
-// Whether there is a listing, at the end of a link where it is one.
-bool ListingExists() {
-  std::error_code ignored;
-  return fs::exists(adUnitsFilename, ignored);
-}
-
-// Removes a listing that this run created: the file, at the end of a link
-// where the listing is one, and not the link.
-void RemoveListing() {
-  std::error_code ignored;
-  fs::remove(fs::canonical(adUnitsFilename, ignored), ignored);
-}
-
-// Whether the listing is one of the input files under another name (a link,
-// say), which writing it would destroy.  Reports the first such input.
-bool ListingIsAnInput() {
-  for (const std::string* input :
-       {&sitesFilename, &sectionsFilename, &adSizesFilename, &adDescriptionFilename}) {
-    std::error_code ignored;
-    if (fs::equivalent(adUnitsFilename, *input, ignored)) {
-      ReportListingIsInput(*input);
-      return true;
-    }
-  }
+// Whether the list was read to its end, and went back to its start for the
+// next pass; reported where not.
+bool EndPass(std::FILE* list, const std::string& filename) {
+  if (!std::ferror(list) && Rewind(list)) return true;
+  ReportReadFailure(filename);
   return false;
 }
 
-// Whether the listing can be written; tested without emptying an earlier
-// one, and without leaving one where there was none.
-bool CanWriteListing() {
-  const bool existed = ListingExists();
-  BeginChange();
-  const bool writable = std::ofstream(adUnitsFilename, std::ios::app).is_open();
-  if (writable && !existed) RemoveListing();
-  EndChange();
-  return writable;
-}
-
-// Cuts a listing that failed to take a row back to its last whole row: a
-// reader must not take a torn row for a unit.  A listing that this run
-// |created| at this row holds no row, and is removed.
-void AbandonListing(std::ofstream& listing, std::uintmax_t listed, bool created) {
-  listing.close();
-  std::error_code ignored;  // a device or a pipe can't be cut, nor torn
-  if (created) {
-    RemoveListing();
-  } else {
-    fs::resize_file(adUnitsFilename, listed, ignored);
-  }
-}
-
-// Writes one row to the console and to the listing, each flushed at once, so
-// the listing is complete up to its last row whenever the run ends.  Only a
-// failure of the listing counts, and it is reported.  |listed| is the
-// listing's size up to the end of its last whole row.
-bool WriteRow(std::ofstream& listing, const std::string& row, std::uintmax_t& listed) {
+// Writes one row to the console and to the listing, so the listing is
+// complete up to its last row whenever the run ends.  Only a failure of the
+// listing counts, and it is reported.  |listed| is the listing's size up to
+// the end of its last whole row.
+bool WriteRow(std::FILE*& listing, const std::string& row, std::uintmax_t& listed) {
   Echo(row);
   // The listing is emptied only at the first row, so that a run that writes
   // no row leaves an earlier one as it was; it may have become a link to an
   // input since it was checked.
-  const bool first = !listing.is_open();
+  const bool first = listing == nullptr;
   if (first && ListingIsAnInput()) return false;
-  const bool created = first && !ListingExists();
   BeginChange();
-  if (first) listing.open(adUnitsFilename);
-  if (!listing.is_open()) {
+  if (first) listing = OpenListing();
+  if (listing == nullptr) {
     EndChange();
     ReportListingOpenFailure();
     return false;
   }
-  listing.write(row.data(), static_cast<std::streamsize>(row.size()));
-  listing.flush();
-  const bool written = listing.good();
+  // The listing has no buffer: the row goes to the file in this one write.
+  const bool written = std::fwrite(row.data(), 1, row.size(), listing) == row.size();
+  bool whole = true;
   if (written) {
     listed += row.size() - 1 + lineEndBytes;  // a row's one line feed is its last byte
+    if (first) FinishListing();
   } else {
-    AbandonListing(listing, listed, created);
+    whole = AbandonListing(listing, listed);
+    listing = nullptr;
   }
   EndChange();
-  if (!written) ReportWriteFailure();
+  if (!written) {
+    ReportWriteFailure();
+    if (!whole) ReportPartOfARow();
+  }
   return written;
 }
 
 // The units of one site and section, one per size.  Returns false when the
 // run must stop; it has then reported why.
-bool WriteUnits(std::ifstream& sizes, std::ofstream& listing, std::uintmax_t& listed,
+bool WriteUnits(std::FILE* sizes, std::FILE*& listing, std::uintmax_t& listed,
                 const std::string& site, const std::string& section) {
   // A unit's description is its size's, then what this names.
   const std::size_t placeBytes = ComposeDescription(site, section, "").size();
@@ -179,11 +111,7 @@ bool WriteUnits(std::ifstream& sizes, std::ofstream& listing, std::uintmax_t& li
              std::string_view(description).substr(0, description.size() - placeBytes),
              undocumented);
   }
-  if (sizes.bad() || !Rewind(sizes)) {
-    ReportReadFailure(adSizesFilename);
-    return false;
-  }
-  return true;
+  return EndPass(sizes, adSizesFilename);
 }
 
 }  // namespace
@@ -198,18 +126,19 @@ void Version() {
 
 int GenerationRun() {
   CatchStopSignals();
+  // However the run ends, by a failure it reports or by the table's, a
+  // listing it made that holds no row goes.
+  std::atexit(RemoveUnfinishedListing);
   Version();
   PrintLine("");
   PrintLine("Checking if the required files can be accessed.");
-  std::ifstream sites;
-  std::ifstream sections;
-  std::ifstream sizes;
   // The lists are tested before the listing, which is emptied only at the
-  // first row, so a run that can't start leaves it as it was.
-  if (!OpenList(sites, sitesFilename) || !OpenList(sections, sectionsFilename) ||
-      !OpenList(sizes, adSizesFilename)) {
-    return 1;
-  }
+  // first row, so a run that can't start leaves it as it was.  They close as
+  // the process ends.
+  std::FILE* const sites = OpenText(sitesFilename);
+  std::FILE* const sections = sites ? OpenText(sectionsFilename) : nullptr;
+  std::FILE* const sizes = sections ? OpenText(adSizesFilename) : nullptr;
+  if (sizes == nullptr) return 1;
   if (ListingIsAnInput()) return 1;
   if (!CanWriteListing()) {
     ReportListingOpenFailure();
@@ -220,7 +149,7 @@ int GenerationRun() {
       "Generating the ad units based on the information included on the input "
       "files.");
 
-  std::ofstream listing;  // opened at the first row
+  std::FILE* listing = nullptr;  // opened at the first row
   std::uintmax_t listed = 0;
   std::string site;
   std::string section;
@@ -233,19 +162,15 @@ int GenerationRun() {
       NoteSection(++sectionLine, section);
       if (!WriteUnits(sizes, listing, listed, site, section)) return 1;
     }
-    if (sections.bad() || !Rewind(sections)) {
-      ReportReadFailure(sectionsFilename);
-      return 1;
-    }
+    if (!EndPass(sections, sectionsFilename)) return 1;
   }
-  if (sites.bad()) {
+  if (std::ferror(sites)) {
     ReportReadFailure(sitesFilename);
     return 1;
   }
   // Every row is whole already; a close that fails, as a network file system
   // may report a late write error only then, is a failure all the same.
-  listing.close();
-  if (listing.fail()) {
+  if (listing != nullptr && std::fclose(listing) != 0) {
     ReportWriteFailure();
     return 1;
   }

@@ -2,21 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 
 namespace {
-
-// A stream buffer that brings in one byte at a time, as a library may.
-struct OneByteAtATime : std::streambuf {
-  std::string bytes;
-  std::size_t next = 0;
-
-  int_type underflow() override {
-    if (next == bytes.size()) return traits_type::eof();
-    setg(&bytes[next], &bytes[next], &bytes[next] + 1);
-    return traits_type::to_int_type(bytes[next++]);
-  }
-};
 
 // The first line whose first word is the size, with more than white space
 // after it, describes the size, wherever the pieces of the table are cut.
@@ -39,18 +29,20 @@ TEST(LookupTest, FindsTheFirstLineWhoseFirstWordIsTheSize) {
       {"Medium 300x250 Rectangle", "300x250", std::nullopt},
       {"300x250  Medium Rectangle", "300x250 ", std::nullopt},
   };
+  const std::filesystem::path path =
+      std::filesystem::temp_directory_path() / ("slotwright-lookup-" + std::to_string(rand()));
   for (const auto& c : cases) {
-    for (std::size_t pieces = 3; pieces <= c.table.size(); ++pieces) {
+    std::FILE* file = std::fopen(path.string().c_str(), "wb");
+    std::fwrite(c.table.data(), 1, c.table.size(), file);
+    std::fclose(file);
+    for (std::size_t pieces = 3; pieces <= c.table.size() + 1; ++pieces) {
       std::string chunk(pieces, '\0');
-      std::istringstream whole(c.table);
-      EXPECT_EQ(FindDescription(whole, c.size, chunk), c.description) << c.size << " / " << pieces;
-      OneByteAtATime bytes;
-      bytes.bytes = c.table;
-      std::istream trickle(&bytes);
-      EXPECT_EQ(FindDescription(trickle, c.size, chunk), c.description)
-          << c.size << " / " << pieces;
+      file = std::fopen(path.string().c_str(), "rb");
+      EXPECT_EQ(FindDescription(file, c.size, chunk), c.description) << c.size << " / " << pieces;
+      std::fclose(file);
     }
   }
+  std::filesystem::remove(path);
 }
 
 }  // namespace

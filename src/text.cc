@@ -1,0 +1,54 @@
+#include "text.h"
+
+#include "report.h"
+
+namespace {
+
+// Whether |file| begins with a UTF-16 byte-order mark, FF FE or FE FF, as
+// "Unicode" text from Windows does.  It reads past the first byte only when
+// that byte may begin one, and then goes back to the start; a file that
+// can't go back, a pipe say, has lost what was read, and sets |unreadable|.
+bool StartsAsUtf16(std::FILE* file, bool& unreadable) {
+  const int first = std::getc(file);
+  if (first != 0xFF && first != 0xFE) {
+    unreadable = std::ferror(file) != 0;
+    if (first != EOF) std::ungetc(first, file);
+    return false;
+  }
+  const int second = std::getc(file);
+  unreadable = !Rewind(file);
+  return (first == 0xFF && second == 0xFE) || (first == 0xFE && second == 0xFF);
+}
+
+}  // namespace
+
+std::FILE* OpenText(const std::string& filename, std::string* buffer) {
+  std::FILE* file = std::fopen(filename.c_str(), "r");
+  if (file == nullptr) {
+    ReportOpenFailure(filename);
+    return nullptr;
+  }
+  if (buffer != nullptr) std::setvbuf(file, &(*buffer)[0], _IOFBF, buffer->size());
+  bool unreadable = false;
+  if (StartsAsUtf16(file, unreadable)) {
+    ReportUtf16(filename);
+  } else if (unreadable) {
+    ReportReadFailure(filename);  // a directory, say, where it opens
+  } else {
+    return file;
+  }
+  std::fclose(file);
+  return nullptr;
+}
+
+bool ReadLine(std::FILE* file, std::string& line) {
+  line.clear();
+  int c;
+  while ((c = std::getc(file)) != EOF && c != '\n') line += static_cast<char>(c);
+  return !std::ferror(file) && (c == '\n' || !line.empty());
+}
+
+bool Rewind(std::FILE* file) {
+  std::clearerr(file);
+  return std::fseek(file, 0, SEEK_SET) == 0;
+}
