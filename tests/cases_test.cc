@@ -49,10 +49,12 @@ namespace {
 
 struct RunOptions {
   bool closedConsole = false;   // standard output a pipe closed at its other end
+  bool fullConsole = false;     // standard output a device that is always full
   bool stalledConsole = false;  // standard output a pipe read only after |during|
   std::uintmax_t fileSizeLimit = 0, memoryLimit = 0;  // 0: none
   int ignoredSignal = 0;                              // ignored from the start, as under nohup
-  std::function<void(std::intptr_t child)> during;    // called while it runs
+  std::string failCalls;  // the calls that fail, as tests/fail_call.cc reads them
+  std::function<void(std::intptr_t child)> during;  // called while it runs
 };
 
 // Made absolute while the current directory is still the build tree's.
@@ -114,6 +116,12 @@ std::intptr_t Spawn(std::vector<std::string> words, const RunOptions& options) {
     if (options.fileSizeLimit != 0) setrlimit(RLIMIT_FSIZE, &files);
     if (options.memoryLimit != 0) setrlimit(RLIMIT_AS, &memory);
     for (const int stop : stopSignals) signal(stop, stop == ignored ? SIG_IGN : SIG_DFL);
+#ifdef SLOTWRIGHT_FAIL_CALL
+    if (!options.failCalls.empty()) {
+      setenv("LD_PRELOAD", SLOTWRIGHT_FAIL_CALL, 1);
+      setenv("SLOTWRIGHT_FAIL", options.failCalls.c_str(), 1);
+    }
+#endif
     execv(argv[0], argv.data());
     _exit(127);
   }
@@ -168,6 +176,11 @@ std::tuple<std::string, std::string, int> RunProgram(const fs::path& dir,
   if (options.closedConsole) close(out[0]);
   std::fflush(nullptr);
   const int savedOut = dup(1), savedErr = dup(2);
+  if (options.fullConsole) {
+    const int full = open("/dev/full", O_WRONLY);
+    dup2(full, out[1]);
+    close(full);
+  }
   dup2(out[1], 1);
   dup2(err[1], 2);
   close(out[1]);
@@ -224,6 +237,12 @@ std::string Prepare(const fs::path& folder, const fs::path& dir, RunOptions& opt
       continue;
     } else if (kind == "closed-console") {
       options.closedConsole = true;
+    } else if (kind == "full-console" && fs::exists("/dev/full")) {
+      options.fullConsole = true;
+#ifdef SLOTWRIGHT_FAIL_CALL
+    } else if (kind == "fail-call") {  // the rest of the line is the rule
+      options.failCalls += line.substr(line.find(' ') + 1) + ';';
+#endif
     } else if (kind == "file-size-limit" && canLimit) {
       options.fileSizeLimit = std::stoull(value);
     } else if (kind == "memory-limit" && canLimit && !SLOTWRIGHT_SANITIZED) {

@@ -1,0 +1,185 @@
+// Preloaded into the program by the end-to-end cases whose "condition" says
+// "fail-call": fails a chosen call of the C library, as a failing disk or
+// network file system would, so that every failure the program reports has
+// a case.  SLOTWRIGHT_FAIL holds one rule or more, separated by ';':
+//
+//   OPERATION FILE N[+] [ENOSPC]
+//
+// fails the N-th call (and, with +, every later one) that does OPERATION on
+// the file named FILE (its last component), with EIO or the errno named:
+//   read    getc or fread: the byte or the piece is not read;
+//   seek    fseek;
+//   write   fwrite: half of the bytes are written;
+//   close   fclose: the file is closed, then the call reports a failure;
+//   stat    stat, which follows links;
+//   lstat   lstat, which doesn't;
+//   cut     ftruncate or truncate;
+//   remove  remove or unlink.
+// Linux and the GNU C library only: a failed read or write sets the
+// stream's error indicator as the library itself would.
+
+#include <dlfcn.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Rule {
+  std::string operation, file;
+  long n = 0, calls = 0;
+  bool onwards = false;
+  int error = EIO;
+};
+
+// Never destroyed: the program's own handlers at exit still make calls.
+std::vector<Rule>& Rules() {
+  static std::vector<Rule>& rules = *[] {
+    auto* parsed = new std::vector<Rule>;
+    const char* text = std::getenv("SLOTWRIGHT_FAIL");
+    std::string all = text ? text : "";
+    for (std::size_t at = 0; at < all.size();) {
+      std::size_t end = all.find(';', at);
+      if (end == std::string::npos) end = all.size();
+      char operation[32] = "", file[256] = "", n[32] = "", error[32] = "";
+      std::sscanf(all.substr(at, end - at).c_str(), "%31s %255s %31s %31s", operation, file, n,
+                  error);
+      Rule rule;
+      rule.operation = operation;
+      rule.file = file;
+      rule.n = std::atol(n);
+      rule.onwards = std::strchr(n, '+') != nullptr;
+      if (std::strcmp(error, "ENOSPC") == 0) rule.error = ENOSPC;
+      parsed->push_back(rule);
+      at = end + 1;
+    }
+    return parsed;
+  }();
+  return rules;
+}
+
+std::string LastComponent(const std::string& path) {
+  const std::size_t slash = path.rfind('/');
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+std::string NameOf(int fd) {
+  char link[64], target[4096];
+  std::snprintf(link, sizeof link, "/proc/self/fd/%d", fd);
+  const ssize_t length = readlink(link, target, sizeof target - 1);
+  return length < 0 ? "" : LastComponent(std::string(target, static_cast<std::size_t>(length)));
+}
+
+// Whether this call of |operation| on |file| fails; errno is then set.
+bool Fails(const char* operation, const std::string& file) {
+  bool fails = false;
+  for (Rule& rule : Rules()) {
+    if (rule.operation != operation || rule.file != file) continue;
+    const long call = ++rule.calls;
+    if (call == rule.n || (rule.onwards && call > rule.n)) {
+      errno = rule.error;
+      fails = true;
+    }
+  }
+  return fails;
+}
+
+bool Fails(const char* operation, std::FILE* stream) {
+  return !Rules().empty() && Fails(operation, NameOf(fileno(stream)));
+}
+
+template <typename Function>
+Function Next(const char* name) {
+  return reinterpret_cast<Function>(dlsym(RTLD_NEXT, name));
+}
+
+}  // namespace
+
+extern "C" {
+
+int getc(std::FILE* stream) {
+  if (Fails("read", stream)) {
+    stream->_flags |= _IO_ERR_SEEN;
+    return EOF;
+  }
+  static auto next = Next<int (*)(std::FILE*)>("getc");
+  return next(stream);
+}
+
+std::size_t fread(void* to, std::size_t size, std::size_t count, std::FILE* stream) {
+  if (Fails("read", stream)) {
+    stream->_flags |= _IO_ERR_SEEN;
+    return 0;
+  }
+  static auto next = Next<std::size_t (*)(void*, std::size_t, std::size_t, std::FILE*)>("fread");
+  return next(to, size, count, stream);
+}
+
+std::size_t fwrite(const void* from, std::size_t size, std::size_t count, std::FILE* stream) {
+  static auto next =
+      Next<std::size_t (*)(const void*, std::size_t, std::size_t, std::FILE*)>("fwrite");
+  if (size == 1 && Fails("write", stream)) {
+    const int error = errno;
+    const std::size_t written = next(from, 1, count / 2, stream);
+    stream->_flags |= _IO_ERR_SEEN;
+    errno = error;
+    return written;
+  }
+  return next(from, size, count, stream);
+}
+
+int fseek(std::FILE* stream, long offset, int whence) {
+  if (Fails("seek", stream)) return -1;
+  static auto next = Next<int (*)(std::FILE*, long, int)>("fseek");
+  return next(stream, offset, whence);
+}
+
+int fclose(std::FILE* stream) {
+  const std::string name = Rules().empty() ? "" : NameOf(fileno(stream));
+  static auto next = Next<int (*)(std::FILE*)>("fclose");
+  const int closed = next(stream);
+  return Fails("close", name) ? EOF : closed;
+}
+
+int stat(const char* path, struct stat* status) {
+  if (Fails("stat", LastComponent(path))) return -1;
+  static auto next = Next<int (*)(const char*, struct stat*)>("stat");
+  return next(path, status);
+}
+
+int lstat(const char* path, struct stat* status) {
+  if (Fails("lstat", LastComponent(path))) return -1;
+  static auto next = Next<int (*)(const char*, struct stat*)>("lstat");
+  return next(path, status);
+}
+
+int ftruncate(int fd, off_t size) {
+  if (Fails("cut", NameOf(fd))) return -1;
+  static auto next = Next<int (*)(int, off_t)>("ftruncate");
+  return next(fd, size);
+}
+
+int truncate(const char* path, off_t size) {
+  if (Fails("cut", LastComponent(path))) return -1;
+  static auto next = Next<int (*)(const char*, off_t)>("truncate");
+  return next(path, size);
+}
+
+int remove(const char* path) {
+  if (Fails("remove", LastComponent(path))) return -1;
+  static auto next = Next<int (*)(const char*)>("remove");
+  return next(path);
+}
+
+int unlink(const char* path) {
+  if (Fails("remove", LastComponent(path))) return -1;
+  static auto next = Next<int (*)(const char*)>("unlink");
+  return next(path);
+}
+}
