@@ -1,55 +1,26 @@
 #include "stop.h"
 
 #include <atomic>
+#include <chrono>
 #include <csignal>
+#include <thread>
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <signal.h>  // sigaction, to see what was ignored before installing anything
 #endif
 
 namespace {
 
-// The run is idle, changing the listing, or holding the signal that came
-// meanwhile.  On Windows the handler runs on a thread of its own, so this is
-// an atomic; a lock-free one may be used in a handler.
+// The run is idle, changing the listing, holding the signal that came
+// meanwhile, or being ended by a signal.  A lock-free atomic may be used in
+// a handler, and on the handler's own thread.
 constexpr int idle = 0;
 constexpr int changing = -1;
+constexpr int ending = -2;
 std::atomic<int> state{idle};
 static_assert(ATOMIC_INT_LOCK_FREE == 2, "the stop-signal handler needs a lock-free int");
-
-// Every signal that ends a process by default and can be caught, but those
-// that report a fault of the program itself, and SIGQUIT, which asks for a
-// core at once.
-const int stopSignals[] = {
-    SIGINT,    SIGTERM,
-#ifdef SIGHUP
-    SIGHUP,
-#endif
-#ifdef SIGALRM
-    SIGALRM,
-#endif
-#ifdef SIGUSR1
-    SIGUSR1,
-#endif
-#ifdef SIGUSR2
-    SIGUSR2,
-#endif
-#ifdef SIGVTALRM
-    SIGVTALRM,
-#endif
-#ifdef SIGPROF
-    SIGPROF,
-#endif
-#ifdef SIGPOLL
-    SIGPOLL,
-#endif
-#ifdef SIGPWR
-    SIGPWR,
-#endif
-#ifdef SIGBREAK
-    SIGBREAK,
-#endif
-};
 
 // Raised again with its default action, the signal tells the parent what
 // ended the run.  In a handler it stays blocked until the handler returns.
@@ -58,19 +29,51 @@ void EndAsSignalled(int signal) {
   std::raise(signal);
 }
 
-extern "C" void OnStopSignal(int signal) {
-  int expected = changing;
-  if (!state.compare_exchange_strong(expected, signal)) EndAsSignalled(signal);
+// Waits for the end that a signal's handler brings about on its own thread.
+[[noreturn]] void AwaitTheEnd() {
+  for (;;) std::this_thread::sleep_for(std::chrono::hours(1));
 }
+
+#ifdef _WIN32
+BOOL WINAPI OnConsoleEvent(DWORD event) {
+  int signal = SIGTERM;  // the console closes, the user logs off, the system shuts down
+  if (event == CTRL_C_EVENT) signal = SIGINT;
+  if (event == CTRL_BREAK_EVENT) signal = SIGBREAK;
+  if (event > CTRL_SHUTDOWN_EVENT) return FALSE;
+  if (StopsAtOnce(signal)) EndAsSignalled(signal);
+  // Windows ends the process as soon as this returns for a console that
+  // closes: the change under way is to be complete first, and EndChange
+  // then ends the process (within the seconds that Windows grants).
+  if (signal == SIGTERM) AwaitTheEnd();
+  return TRUE;
+}
+#else
+// Every signal that ends a process by default and can be caught, but those
+// that report a fault of the program itself, and SIGQUIT, which asks for a
+// core at once.
+const int stopSignals[] = {
+    SIGINT,  SIGTERM, SIGHUP, SIGALRM, SIGUSR1, SIGUSR2, SIGVTALRM, SIGPROF,
+#ifdef SIGPOLL
+    SIGPOLL,
+#endif
+#ifdef SIGPWR
+    SIGPWR,
+#endif
+};
+
+extern "C" void OnStopSignal(int signal) {
+  if (StopsAtOnce(signal)) EndAsSignalled(signal);
+}
+#endif
 
 }  // namespace
 
 void CatchStopSignals() {
-  for (const int signal : stopSignals) {
 #ifdef _WIN32
-    // A Windows program starts with every signal at its default.
-    std::signal(signal, OnStopSignal);
+  // A process started with Ctrl+C ignored is not told of it.
+  SetConsoleCtrlHandler(OnConsoleEvent, TRUE);
 #else
+  for (const int signal : stopSignals) {
     struct sigaction action = {};
     if (sigaction(signal, nullptr, &action) != 0 || action.sa_handler == SIG_IGN) continue;
     // The handler returns only during a change, whose write is then carried
@@ -79,11 +82,26 @@ void CatchStopSignals() {
     action.sa_flags = SA_RESTART;
     sigemptyset(&action.sa_mask);
     sigaction(signal, &action, nullptr);
+  }
 #endif
+}
+
+bool StopsAtOnce(int signal) {
+  int seen = state.load();
+  for (;;) {
+    const int next = seen == changing ? signal : ending;
+    if (state.compare_exchange_weak(seen, next)) return next == ending;
   }
 }
 
-void BeginChange() { state.store(changing); }
+bool TryBeginChange() {
+  int expected = idle;
+  return state.compare_exchange_strong(expected, changing);
+}
+
+void BeginChange() {
+  if (!TryBeginChange()) AwaitTheEnd();
+}
 
 void EndChange() {
   const int noted = state.exchange(idle);

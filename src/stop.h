@@ -1,5 +1,6 @@
 // Stop signals: Ctrl+C, a closed terminal, kill, a timer, a job scheduler's
-// notice (and Ctrl+Break on Windows).  One ends a run at once, as it would
+// notice; on Windows Ctrl+C, Ctrl+Break and a console that closes, a user who
+// logs off or a system that shuts down.  One ends a run at once, as it would
 // end any program, unless it comes while the run changes the listing: then
 // it waits until that change is complete, so that the listing never holds a
 // torn row and no listing is left where there was none.
@@ -15,5 +16,15 @@ void CatchStopSignals();
 // and ends the process at EndChange; a second one ends it at once.
 void BeginChange();
 void EndChange();
+
+// The decision, taken in one atomic step with the run's own, since on
+// Windows the signal comes on a thread of its own: whether |signal| ends the
+// process at once (no change under way, or a signal noted already), or is
+// noted for EndChange.  Once it has said "at once", no change begins.
+bool StopsAtOnce(int signal);
+
+// Begins a change unless a signal is ending the process; BeginChange waits
+// for that end instead.
+bool TryBeginChange();
 
 #endif  // SLOTWRIGHT_STOP_H_

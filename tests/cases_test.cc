@@ -362,8 +362,8 @@ TEST(StopTest, EndsARunOnlyBetweenRows) {
   const std::string row = code + "," + code +
                           ",300x250,Medium Rectangle on section \"Sports\" on " + site +
                           ",yes,,,,,,,_blank,\"text,image\",\n";
-  std::string sizes;  // 30 of them
-  while (sizes.size() < 30 * 8) sizes += "300x250\n";
+  std::string sizes;  // 10 of them
+  while (sizes.size() < 10 * 8) sizes += "300x250\n";
   const fs::path dir = StopTestDirectory(site, sizes);
   for (const int signal : stopSignals) {
     RunOptions options;

@@ -90,8 +90,13 @@ bool Fails(const char* operation, const std::string& file) {
   return fails;
 }
 
+// Asks the stream's name only of the operations that a rule names: a read
+// is a byte.
 bool Fails(const char* operation, std::FILE* stream) {
-  return !Rules().empty() && Fails(operation, NameOf(fileno(stream)));
+  for (const Rule& rule : Rules()) {
+    if (rule.operation == operation) return Fails(operation, NameOf(fileno(stream)));
+  }
+  return false;
 }
 
 template <typename Function>
@@ -141,7 +146,9 @@ int fseek(std::FILE* stream, long offset, int whence) {
 }
 
 int fclose(std::FILE* stream) {
-  const std::string name = Rules().empty() ? "" : NameOf(fileno(stream));
+  bool named = false;
+  for (const Rule& rule : Rules()) named = named || rule.operation == "close";
+  const std::string name = named ? NameOf(fileno(stream)) : "";
   static auto next = Next<int (*)(std::FILE*)>("fclose");
   const int closed = next(stream);
   return Fails("close", name) ? EOF : closed;
