@@ -67,8 +67,10 @@ bool WriteRow(std::FILE*& listing, const std::string& row, std::uintmax_t& liste
     ReportListingOpenFailure();
     return false;
   }
-  // The listing has no buffer: the row goes to the file in this one write.
-  const bool written = std::fwrite(row.data(), 1, row.size(), listing) == row.size();
+  // The listing has no buffer: the row goes to the file in this one write,
+  // and the flush, which costs nothing then, makes sure of it.
+  const bool written =
+      std::fwrite(row.data(), 1, row.size(), listing) == row.size() && std::fflush(listing) == 0;
   bool whole = true;
   if (written) {
     listed += row.size() - 1 + lineEndBytes;  // a row's one line feed is its last byte

@@ -11,8 +11,7 @@ namespace {
 bool StartsAsUtf16(std::FILE* file, bool& unreadable) {
   const int first = std::getc(file);
   if (first != 0xFF && first != 0xFE) {
-    unreadable = std::ferror(file) != 0;
-    if (first != EOF) std::ungetc(first, file);
+    unreadable = std::ferror(file) || (first != EOF && std::ungetc(first, file) == EOF);
     return false;
   }
   const int second = std::getc(file);
