@@ -2,10 +2,8 @@
 // listing ready for import.
 
 #include <csignal>
-#include <new>
 
 #include "options.h"
-#include "report.h"
 #include "run.h"
 
 int main(int argc, char* argv[]) {
@@ -18,9 +16,6 @@ int main(int argc, char* argv[]) {
 #ifdef SIGXFSZ
   std::signal(SIGXFSZ, SIG_IGN);
 #endif
-  // Memory that runs out is a failure like the others, reported on standard
-  // output, not an abort.
-  std::set_new_handler(ExitOutOfMemory);
   if (argc <= 1) return GenerationRun();
   return DispatchOption(argv[1]);
 }
