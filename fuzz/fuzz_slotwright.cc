@@ -96,9 +96,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::FILE* tableFile = std::tmpfile();
   std::fwrite(table.data(), 1, table.size(), tableFile);
   std::rewind(tableFile);
-  const std::optional<std::string> found = FindDescription(tableFile, adSize, chunk);
+  bool utf16, unreadable;
+  const std::optional<std::string> found =
+      FindDescription(fileno(tableFile), adSize, chunk, utf16, unreadable);
+  if (utf16 != (table.compare(0, 2, "\xFF\xFE") == 0 || table.compare(0, 2, "\xFE\xFF") == 0) ||
+      unreadable) {
+    std::abort();
+  }
   std::fclose(tableFile);
-  if (found != ExpectedDescription(table, adSize)) std::abort();
+  if (!utf16 && found != ExpectedDescription(table, adSize)) std::abort();
 
   const std::string sizeDescription = found.value_or("Undocumented ad size");
   const std::string code = ComposeCode(site, section, sizeDescription);

@@ -15,18 +15,30 @@ std::optional<std::string> DescriptionAfter(std::string_view line, std::size_t w
   return CheckEndString(std::string(line.substr(text)));
 }
 
-std::optional<std::string> FindDescription(std::FILE* table, std::string_view size,
-                                           std::string& chunk) {
+std::optional<std::string> FindDescription(int table, std::string_view size, std::string& chunk,
+                                           bool& utf16, bool& unreadable) {
   std::string cutLine;  // the start of a line that a piece's end cut off
-  // A piece that comes short has met the end of the table, or a read that
-  // failed: no read follows it.
-  for (bool first = true, whole = true; whole; first = false) {
-    const std::size_t got = std::fread(&chunk[0], 1, chunk.size(), table);
-    whole = got == chunk.size();
+  utf16 = unreadable = false;
+  for (bool first = true;; first = false) {
+    // The first piece holds three bytes at least, or the whole table, so
+    // that a byte-order mark is whole in it.
+    std::size_t got = 0;
+    for (long read;
+         got < (first ? 3 : 1) && (read = ReadPiece(table, &chunk[got], chunk.size() - got)) != 0;
+         got += static_cast<std::size_t>(read)) {
+      if (read < 0) {
+        unreadable = true;
+        return std::nullopt;
+      }
+    }
+    if (got == 0) break;
     const char* next = chunk.data();
     const char* const end = next + got;
-    if (first && std::string_view(next, got).substr(0, byteOrderMark.size()) == byteOrderMark) {
-      next += byteOrderMark.size();
+    if (first) {
+      const std::string_view start(next, std::min<std::size_t>(got, 3));
+      utf16 = start.substr(0, 2) == "\xFF\xFE" || start.substr(0, 2) == "\xFE\xFF";
+      if (utf16) return std::nullopt;
+      if (start == byteOrderMark) next += byteOrderMark.size();
     }
     for (const char* lineFeed;
          (lineFeed = static_cast<const char*>(std::memchr(next, '\n', end - next))) != nullptr;
@@ -52,16 +64,19 @@ bool LastLookupFoundNoLine() { return lastLookupFoundNoLine; }
 
 std::string GetAdDescription(std::string size) {
   // The table is opened, read from its start and closed on every call:
-  // nothing of it outlives a lookup but these buffers for what is read.
+  // nothing of it outlives a lookup but this buffer for its pieces.
   static std::string chunk(std::size_t{1} << 16, '\0');
-  static std::string buffer(std::size_t{1} << 16, '\0');
-  std::FILE* const table = OpenText(adDescriptionFilename, &buffer);
-  if (table == nullptr) std::exit(1);
-  std::optional<std::string> description = FindDescription(table, size, chunk);
-  const bool unreadable = std::ferror(table) != 0;
-  std::fclose(table);
-  if (unreadable) {
-    ReportReadFailure(adDescriptionFilename);
+  const int table = OpenPieces(adDescriptionFilename);
+  if (table < 0) {
+    ReportOpenFailure(adDescriptionFilename);
+    std::exit(1);
+  }
+  bool utf16, unreadable;
+  std::optional<std::string> description = FindDescription(table, size, chunk, utf16, unreadable);
+  ClosePieces(table);
+  if (utf16 || unreadable) {
+    if (utf16) ReportUtf16(adDescriptionFilename);
+    if (unreadable) ReportReadFailure(adDescriptionFilename);
     std::exit(1);
   }
   lastLookupFoundNoLine = !description;

@@ -4,7 +4,6 @@
 #define SLOTWRIGHT_LOOKUP_H_
 
 #include <algorithm>
-#include <cstdio>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -34,13 +33,13 @@ inline std::optional<std::string> DescribeLine(std::string_view line, std::strin
   return DescriptionAfter(line, wordEnd);
 }
 
-// Reads |table| from where it stands, in pieces of |chunk|.size() bytes
-// (three at least) taken into |chunk|, and hands each line to DescribeLine
-// until one describes |size|.  One byte-order mark at the start is skipped.
-// Nothing when no line does.  A read that fails ends the search as the end
-// of the table would; std::ferror then tells.
-std::optional<std::string> FindDescription(std::FILE* table, std::string_view size,
-                                           std::string& chunk);
+// Reads |table|, a file opened by OpenPieces, from its start in pieces of
+// at most |chunk|.size() bytes (three at least) taken into |chunk|, and hands
+// each line to DescribeLine until one describes |size|.  One byte-order mark
+// at the start is skipped.  Nothing when no line does, and where the table
+// begins as UTF-16 (|utf16|) or a read fails (|unreadable|).
+std::optional<std::string> FindDescription(int table, std::string_view size, std::string& chunk,
+                                           bool& utf16, bool& unreadable);
 
 // Returns the description of |size| in the description table, or "Undocumented
 // ad size" when no line gives one.

@@ -1,6 +1,17 @@
 #include "text.h"
 
+#include <algorithm>
+#include <cerrno>
+
 #include "report.h"
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#else
+#include <fcntl.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -21,13 +32,12 @@ bool StartsAsUtf16(std::FILE* file, bool& unreadable) {
 
 }  // namespace
 
-std::FILE* OpenText(const std::string& filename, std::string* buffer) {
+std::FILE* OpenText(const std::string& filename) {
   std::FILE* file = std::fopen(filename.c_str(), "r");
   if (file == nullptr) {
     ReportOpenFailure(filename);
     return nullptr;
   }
-  if (buffer != nullptr) std::setvbuf(file, &(*buffer)[0], _IOFBF, buffer->size());
   bool unreadable = false;
   if (StartsAsUtf16(file, unreadable)) {
     ReportUtf16(filename);
@@ -51,3 +61,24 @@ bool Rewind(std::FILE* file) {
   std::clearerr(file);
   return std::fseek(file, 0, SEEK_SET) == 0;
 }
+
+#ifdef _WIN32
+int OpenPieces(const std::string& filename) { return _open(filename.c_str(), _O_RDONLY | _O_TEXT); }
+
+long ReadPiece(int file, char* to, std::size_t most) {
+  return _read(file, to, static_cast<unsigned>(std::min<std::size_t>(most, 1 << 30)));
+}
+
+void ClosePieces(int file) { _close(file); }
+#else
+int OpenPieces(const std::string& filename) { return open(filename.c_str(), O_RDONLY | O_CLOEXEC); }
+
+long ReadPiece(int file, char* to, std::size_t most) {
+  ssize_t got;
+  while ((got = read(file, to, most)) < 0 && errno == EINTR) {
+  }
+  return static_cast<long>(got);
+}
+
+void ClosePieces(int file) { close(file); }
+#endif

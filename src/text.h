@@ -4,15 +4,14 @@
 #ifndef SLOTWRIGHT_TEXT_H_
 #define SLOTWRIGHT_TEXT_H_
 
+#include <cstddef>
 #include <cstdio>
 #include <string>
 
 // Opens |filename| for reading as text and looks at its first byte or two,
 // so that a file that can't be read, or is UTF-16, is found at once: such a
-// file is reported and closed, and the result is nothing.  A file opened
-// again and again may bring the |buffer| it is read through, which saves
-// making one each time.
-std::FILE* OpenText(const std::string& filename, std::string* buffer = nullptr);
+// file is reported and closed, and the result is nothing.
+std::FILE* OpenText(const std::string& filename);
 
 // Reads the next line of |file| into |line|, without its line feed.  False
 // where no byte was left, or a read failed: std::ferror tells which.
@@ -20,5 +19,17 @@ bool ReadLine(std::FILE* file, std::string& line);
 
 // Brings |file| back to its first byte; false where it can't go back.
 bool Rewind(std::FILE* file);
+
+// The description table, read afresh for every lookup, is read in large
+// pieces with the system's own calls, as text: the C library's fread reads
+// once more to find the end of a table that one piece holds already, and a
+// lookup stops at the line it needs.
+//
+// Opens |filename| to read; -1 where it can't.
+int OpenPieces(const std::string& filename);
+// Reads at most |most| bytes into |to|: how many, 0 at the end, -1 where the
+// read failed.
+long ReadPiece(int file, char* to, std::size_t most);
+void ClosePieces(int file);
 
 #endif  // SLOTWRIGHT_TEXT_H_

@@ -7,7 +7,7 @@
 //
 // fails the N-th call (and, with +, every later one) that does OPERATION on
 // the file named FILE (its last component), with EIO or the errno named:
-//   read    getc or fread: the byte or the piece is not read;
+//   read    getc, fread or read: the byte or the piece is not read;
 //   seek    fseek;
 //   write   fwrite: half of the bytes are written;
 //   close   fclose: the file is closed, then the call reports a failure;
@@ -90,13 +90,17 @@ bool Fails(const char* operation, const std::string& file) {
   return fails;
 }
 
-// Asks the stream's name only of the operations that a rule names: a read
-// is a byte.
-bool Fails(const char* operation, std::FILE* stream) {
+// Whether a rule names |operation|: only then is a file's name asked, as a
+// read may be a byte.
+bool Wanted(const char* operation) {
   for (const Rule& rule : Rules()) {
-    if (rule.operation == operation) return Fails(operation, NameOf(fileno(stream)));
+    if (rule.operation == operation) return true;
   }
   return false;
+}
+
+bool Fails(const char* operation, std::FILE* stream) {
+  return Wanted(operation) && Fails(operation, NameOf(fileno(stream)));
 }
 
 template <typename Function>
@@ -139,6 +143,12 @@ std::size_t fwrite(const void* from, std::size_t size, std::size_t count, std::F
   return next(from, size, count, stream);
 }
 
+ssize_t read(int fd, void* to, std::size_t most) {
+  if (Wanted("read") && Fails("read", NameOf(fd))) return -1;
+  static auto next = Next<ssize_t (*)(int, void*, std::size_t)>("read");
+  return next(fd, to, most);
+}
+
 int fseek(std::FILE* stream, long offset, int whence) {
   if (Fails("seek", stream)) return -1;
   static auto next = Next<int (*)(std::FILE*, long, int)>("fseek");
@@ -146,9 +156,7 @@ int fseek(std::FILE* stream, long offset, int whence) {
 }
 
 int fclose(std::FILE* stream) {
-  bool named = false;
-  for (const Rule& rule : Rules()) named = named || rule.operation == "close";
-  const std::string name = named ? NameOf(fileno(stream)) : "";
+  const std::string name = Wanted("close") ? NameOf(fileno(stream)) : "";
   static auto next = Next<int (*)(std::FILE*)>("fclose");
   const int closed = next(stream);
   return Fails("close", name) ? EOF : closed;

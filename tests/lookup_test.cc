@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "text.h"
+
 namespace {
 
 // The first line whose first word is the size, with more than white space
@@ -37,9 +39,11 @@ TEST(LookupTest, FindsTheFirstLineWhoseFirstWordIsTheSize) {
     std::fclose(file);
     for (std::size_t pieces = 3; pieces <= c.table.size() + 1; ++pieces) {
       std::string chunk(pieces, '\0');
-      file = std::fopen(path.string().c_str(), "rb");
-      EXPECT_EQ(FindDescription(file, c.size, chunk), c.description) << c.size << " / " << pieces;
-      std::fclose(file);
+      const int table = OpenPieces(path.string());
+      bool utf16, unreadable;
+      EXPECT_EQ(FindDescription(table, c.size, chunk, utf16, unreadable), c.description)
+          << c.size << " / " << pieces;
+      ClosePieces(table);
     }
   }
   std::filesystem::remove(path);
