@@ -7,14 +7,13 @@
 //
 // fails the N-th call (and, with +, every later one) that does OPERATION on
 // the file named FILE (its last component), with EIO or the errno named:
-//   read    getc, fread or read: the byte or the piece is not read;
+//   read    getc or read: the byte or the piece is not read;
 //   seek    fseek;
 //   write   fwrite: half of the bytes are written;
 //   close   fclose: the file is closed, then the call reports a failure;
-//   stat    stat, which follows links;
-//   lstat   lstat, which doesn't;
+//   stat    stat, which follows links (lstat doesn't);
 //   cut     ftruncate or truncate;
-//   remove  remove or unlink.
+//   remove  remove.
 // Linux and the GNU C library only: a failed read or write sets the
 // stream's error indicator as the library itself would.
 
@@ -25,7 +24,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -42,22 +41,15 @@ struct Rule {
 std::vector<Rule>& Rules() {
   static std::vector<Rule>& rules = *[] {
     auto* parsed = new std::vector<Rule>;
-    const char* text = std::getenv("SLOTWRIGHT_FAIL");
-    std::string all = text ? text : "";
-    for (std::size_t at = 0; at < all.size();) {
-      std::size_t end = all.find(';', at);
-      if (end == std::string::npos) end = all.size();
-      char operation[32] = "", file[256] = "", n[32] = "", error[32] = "";
-      std::sscanf(all.substr(at, end - at).c_str(), "%31s %255s %31s %31s", operation, file, n,
-                  error);
+    std::istringstream all(std::getenv("SLOTWRIGHT_FAIL") ? std::getenv("SLOTWRIGHT_FAIL") : "");
+    for (std::string text; std::getline(all, text, ';');) {
       Rule rule;
-      rule.operation = operation;
-      rule.file = file;
-      rule.n = std::atol(n);
-      rule.onwards = std::strchr(n, '+') != nullptr;
-      if (std::strcmp(error, "ENOSPC") == 0) rule.error = ENOSPC;
+      std::string n, error;
+      std::istringstream(text) >> rule.operation >> rule.file >> n >> error;
+      rule.n = std::atol(n.c_str());
+      rule.onwards = n.back() == '+';
+      if (error == "ENOSPC") rule.error = ENOSPC;
       parsed->push_back(rule);
-      at = end + 1;
     }
     return parsed;
   }();
@@ -121,15 +113,6 @@ int getc(std::FILE* stream) {
   return next(stream);
 }
 
-std::size_t fread(void* to, std::size_t size, std::size_t count, std::FILE* stream) {
-  if (Fails("read", stream)) {
-    stream->_flags |= _IO_ERR_SEEN;
-    return 0;
-  }
-  static auto next = Next<std::size_t (*)(void*, std::size_t, std::size_t, std::FILE*)>("fread");
-  return next(to, size, count, stream);
-}
-
 std::size_t fwrite(const void* from, std::size_t size, std::size_t count, std::FILE* stream) {
   static auto next =
       Next<std::size_t (*)(const void*, std::size_t, std::size_t, std::FILE*)>("fwrite");
@@ -144,15 +127,13 @@ std::size_t fwrite(const void* from, std::size_t size, std::size_t count, std::F
 }
 
 ssize_t read(int fd, void* to, std::size_t most) {
-  if (Wanted("read") && Fails("read", NameOf(fd))) return -1;
   static auto next = Next<ssize_t (*)(int, void*, std::size_t)>("read");
-  return next(fd, to, most);
+  return Wanted("read") && Fails("read", NameOf(fd)) ? -1 : next(fd, to, most);
 }
 
 int fseek(std::FILE* stream, long offset, int whence) {
-  if (Fails("seek", stream)) return -1;
   static auto next = Next<int (*)(std::FILE*, long, int)>("fseek");
-  return next(stream, offset, whence);
+  return Fails("seek", stream) ? -1 : next(stream, offset, whence);
 }
 
 int fclose(std::FILE* stream) {
@@ -163,38 +144,22 @@ int fclose(std::FILE* stream) {
 }
 
 int stat(const char* path, struct stat* status) {
-  if (Fails("stat", LastComponent(path))) return -1;
   static auto next = Next<int (*)(const char*, struct stat*)>("stat");
-  return next(path, status);
-}
-
-int lstat(const char* path, struct stat* status) {
-  if (Fails("lstat", LastComponent(path))) return -1;
-  static auto next = Next<int (*)(const char*, struct stat*)>("lstat");
-  return next(path, status);
+  return Fails("stat", LastComponent(path)) ? -1 : next(path, status);
 }
 
 int ftruncate(int fd, off_t size) {
-  if (Fails("cut", NameOf(fd))) return -1;
   static auto next = Next<int (*)(int, off_t)>("ftruncate");
-  return next(fd, size);
+  return Fails("cut", NameOf(fd)) ? -1 : next(fd, size);
 }
 
 int truncate(const char* path, off_t size) {
-  if (Fails("cut", LastComponent(path))) return -1;
   static auto next = Next<int (*)(const char*, off_t)>("truncate");
-  return next(path, size);
+  return Fails("cut", LastComponent(path)) ? -1 : next(path, size);
 }
 
 int remove(const char* path) {
-  if (Fails("remove", LastComponent(path))) return -1;
   static auto next = Next<int (*)(const char*)>("remove");
-  return next(path);
-}
-
-int unlink(const char* path) {
-  if (Fails("remove", LastComponent(path))) return -1;
-  static auto next = Next<int (*)(const char*)>("unlink");
-  return next(path);
+  return Fails("remove", LastComponent(path)) ? -1 : next(path);
 }
 }

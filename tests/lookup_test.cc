@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 
 #include "text.h"
 
@@ -34,9 +34,7 @@ TEST(LookupTest, FindsTheFirstLineWhoseFirstWordIsTheSize) {
   const std::filesystem::path path =
       std::filesystem::temp_directory_path() / ("slotwright-lookup-" + std::to_string(rand()));
   for (const auto& c : cases) {
-    std::FILE* file = std::fopen(path.string().c_str(), "wb");
-    std::fwrite(c.table.data(), 1, c.table.size(), file);
-    std::fclose(file);
+    std::ofstream(path, std::ios::binary) << c.table;
     for (std::size_t pieces = 3; pieces <= c.table.size() + 1; ++pieces) {
       std::string chunk(pieces, '\0');
       const int table = OpenPieces(path.string());
