@@ -131,8 +131,15 @@ void NotePart(std::size_t list, const std::string& part, std::size_t line,
                              Quoted(text) + " (" + like + ')');
 }
 
-std::string Entry(std::size_t list, std::size_t line, const std::string& text) {
-  return *listFilenames[list] + " line " + std::to_string(line) + ' ' + Quoted(text);
+// A site or section met for the first time: what its part holds.  An empty
+// site is ROS in a code, and only a site's part begins one.
+Kinds NoteListEntry(std::size_t list, std::size_t line, const std::string& text) {
+  const bool site = list == siteList;
+  const std::string part = site && text.empty() ? "ROS" : WithoutBlanksAndApostrophes(text);
+  const Kinds kinds = NoteKinds(
+      part, site, *listFilenames[list] + " line " + std::to_string(line) + ' ' + Quoted(text));
+  NotePart(list, part, line, text);
+  return kinds;
 }
 
 }  // namespace
@@ -144,20 +151,14 @@ std::size_t CharacterCount(std::string_view code) {
 }
 
 void NoteSite(std::size_t line, const std::string& site) {
-  const std::string part = site.empty() ? "ROS" : WithoutBlanksAndApostrophes(site);
-  siteKinds = NoteKinds(part, true, Entry(siteList, line, site));
-  NotePart(siteList, part, line, site);
+  siteKinds = NoteListEntry(siteList, line, site);
 }
 
 void NoteSection(std::size_t line, const std::string& section) {
-  if (line <= sectionKindsByLine.size()) {
-    sectionKinds = sectionKindsByLine[line - 1];
-    return;
+  if (line > sectionKindsByLine.size()) {
+    sectionKindsByLine.push_back(NoteListEntry(sectionList, line, section));
   }
-  const std::string part = WithoutBlanksAndApostrophes(section);
-  sectionKinds = NoteKinds(part, false, Entry(sectionList, line, section));
-  sectionKindsByLine.push_back(sectionKinds);
-  NotePart(sectionList, part, line, section);
+  sectionKinds = sectionKindsByLine[line - 1];
 }
 
 void NoteUnit(const std::string& code, std::size_t sizeLine, const std::string& size,

@@ -125,6 +125,16 @@ bool CutBack(std::FILE* listing, std::uintmax_t size) {
   return !error && type != fs::file_type::regular;
 }
 
+// Opens an earlier listing with |mode|, or makes one where there was none.
+std::FILE* OpenOrCreate(const char* mode) {
+  std::optional<bool> exists = ListingExists();
+  if (!exists) return nullptr;
+  std::FILE* listing = nullptr;
+  if (!*exists) listing = CreateListing(*exists);
+  if (*exists) listing = OpenExisting(mode);
+  return listing;
+}
+
 }  // namespace
 
 bool ListingIsAnInput() {
@@ -140,32 +150,19 @@ bool ListingIsAnInput() {
 }
 
 bool CanWriteListing() {
-  std::optional<bool> exists = ListingExists();
-  if (!exists) return false;
-  std::FILE* file = nullptr;
-  if (!*exists) {
-    BeginChange();
-    file = CreateListing(*exists);
-    if (file != nullptr) {
-      std::fclose(file);
-      // Where it stays, it is the run's to remove at its end.
-      if (RemoveUnfinished()) unfinished = false;
-    }
-    EndChange();
-  }
+  BeginChange();
   // Opened to append, an earlier listing is left as it was.
-  if (*exists && (file = OpenExisting("a")) != nullptr) std::fclose(file);
+  std::FILE* const file = OpenOrCreate("a");
+  if (file != nullptr) {
+    std::fclose(file);
+    // Where it stays, it is the run's to remove at its end.
+    if (unfinished && RemoveUnfinished()) unfinished = false;
+  }
+  EndChange();
   return file != nullptr;
 }
 
-std::FILE* OpenListing() {
-  std::optional<bool> exists = ListingExists();
-  if (!exists) return nullptr;
-  std::FILE* listing = nullptr;
-  if (!*exists) listing = CreateListing(*exists);
-  if (*exists) listing = OpenExisting("w");
-  return listing;
-}
+std::FILE* OpenListing() { return OpenOrCreate("w"); }
 
 void FinishListing() { unfinished = false; }
 

@@ -36,7 +36,7 @@ std::optional<std::string> FindDescription(int table, std::string_view size, std
     const char* const end = next + got;
     if (first) {
       const std::string_view start(next, std::min<std::size_t>(got, 3));
-      utf16 = start.substr(0, 2) == "\xFF\xFE" || start.substr(0, 2) == "\xFE\xFF";
+      utf16 = IsUtf16Mark(start.substr(0, 2));
       if (utf16) return std::nullopt;
       if (start == byteOrderMark) next += byteOrderMark.size();
     }
@@ -74,11 +74,9 @@ std::string GetAdDescription(std::string size) {
   bool utf16, unreadable;
   std::optional<std::string> description = FindDescription(table, size, chunk, utf16, unreadable);
   ClosePieces(table);
-  if (utf16 || unreadable) {
-    if (utf16) ReportUtf16(adDescriptionFilename);
-    if (unreadable) ReportReadFailure(adDescriptionFilename);
-    std::exit(1);
-  }
+  if (utf16) ReportUtf16(adDescriptionFilename);
+  if (unreadable) ReportReadFailure(adDescriptionFilename);
+  if (utf16 || unreadable) std::exit(1);
   lastLookupFoundNoLine = !description;
   if (!description) return "Undocumented ad size";
   return *std::move(description);

@@ -15,9 +15,8 @@
 
 namespace {
 
-// Whether |file| begins with a UTF-16 byte-order mark, FF FE or FE FF, as
-// "Unicode" text from Windows does.  It reads past the first byte only when
-// that byte may begin one, and then goes back to the start; a file that
+// Whether |file| begins with a UTF-16 byte-order mark.  It reads past the
+// first byte only when that byte may begin one, and then goes back to the start; a file that
 // can't go back, a pipe say, has lost what was read, and sets |unreadable|.
 bool StartsAsUtf16(std::FILE* file, bool& unreadable) {
   const int first = std::getc(file);
@@ -25,9 +24,9 @@ bool StartsAsUtf16(std::FILE* file, bool& unreadable) {
     unreadable = std::ferror(file) || (first != EOF && std::ungetc(first, file) == EOF);
     return false;
   }
-  const int second = std::getc(file);
+  const char start[] = {static_cast<char>(first), static_cast<char>(std::getc(file))};
   unreadable = !Rewind(file);
-  return (first == 0xFF && second == 0xFE) || (first == 0xFE && second == 0xFF);
+  return IsUtf16Mark(std::string_view(start, 2));
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdio>
 #include <string>
+#include <string_view>
 
 // Opens |filename| for reading as text and looks at its first byte or two,
 // so that a file that can't be read, or is UTF-16, is found at once: such a
@@ -16,6 +17,12 @@ std::FILE* OpenText(const std::string& filename);
 // Reads the next line of |file| into |line|, without its line feed.  False
 // where no byte was left, or a read failed: std::ferror tells which.
 bool ReadLine(std::FILE* file, std::string& line);
+
+// Whether |start|, the first two bytes of a file, is a UTF-16 byte-order
+// mark, FF FE or FE FF, with which "Unicode" text from Windows begins.
+inline bool IsUtf16Mark(std::string_view start) {
+  return start == "\xFF\xFE" || start == "\xFE\xFF";
+}
 
 // Brings |file| back to its first byte; false where it can't go back.
 bool Rewind(std::FILE* file);
