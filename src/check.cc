@@ -8,13 +8,15 @@
 #include <vector>
 
 #include "characters.h"
+#include "existing.h"
+#include "hash.h"
 #include "lookup.h"
 #include "report.h"
 #include "slotwright.h"
+#include "uploads.h"
 
 namespace {
 
-constexpr std::size_t maxUnitsInOneUpload = 1000;
 constexpr std::size_t maxCodeCharacters = 100;
 constexpr std::size_t namesShown = 5;
 
@@ -56,22 +58,13 @@ std::array<std::uintmax_t, characterKinds> unitsOfKind{};
 
 // Each finding about whole codes: how many units have it, and the first
 // one's code.
-std::uintmax_t repeated = 0, overlong = 0;
-std::string repeatedExample, overlongExample;
+std::uintmax_t repeated = 0, overlong = 0, inNetwork = 0;
+std::string repeatedExample, overlongExample, inNetworkExample;
+std::size_t inNetworkExampleLine = 0;
 
-// FNV-1a, with a final mix so that the low bits, which pick a slot, depend
-// on every byte.
-std::uint64_t Hash(std::string_view bytes, bool foldCase) {
-  std::uint64_t hash = 14695981039346656037u;
-  for (const char c : bytes) {
-    const bool upper = c >= 'A' && c <= 'Z';
-    hash =
-        (hash ^ static_cast<unsigned char>(foldCase && upper ? c - 'A' + 'a' : c)) * 1099511628211u;
-  }
-  hash ^= hash >> 33;
-  hash *= 0xff51afd7ed558ccdu;
-  return hash ^ (hash >> 33);
-}
+// For each unit, where there is an existing_codes.txt, whether it lists the
+// unit's code: the uploads leave such units out.
+std::vector<bool> leftOut;
 
 // Adds |hash| to |set|, an open-addressed table of which |taken| slots are
 // used, unless it is there; returns whether it was new.  Zero marks an empty
@@ -183,15 +176,28 @@ void NoteUnit(const std::string& code, std::size_t sizeLine, const std::string& 
   }
   const Kinds kinds = siteKinds | sectionKinds | sizeKindsByLine[sizeLine - 1];
   for (std::size_t kind = 0; kind < characterKinds; ++kind) unitsOfKind[kind] += kinds >> kind & 1;
+  const std::uint64_t codeHash = Hash(code, true);
   // Every earlier unit that repeated no code added one to the table.
-  if (!AddHash(codeHashes, units - repeated, Hash(code, true)) && repeated++ == 0) {
+  if (!AddHash(codeHashes, units - repeated, codeHash) && repeated++ == 0) {
     repeatedExample = code;
+  }
+  if (HaveExistingCodes()) {
+    const std::size_t existingLine = ExistingCodeLine(codeHash);
+    leftOut.push_back(existingLine != 0);
+    if (existingLine != 0 && inNetwork++ == 0) {
+      inNetworkExample = code;
+      inNetworkExampleLine = existingLine;
+    }
   }
   ++units;
   if (CharacterCount(code) > maxCodeCharacters && overlong++ == 0) overlongExample = code;
 }
 
-void PrintImportCheck() {
+bool UploadsDiffer() { return (units > maxUnitsInOneUpload || inNetwork > 0) && inNetwork < units; }
+
+const std::vector<bool>& LeftOutUnits() { return leftOut; }
+
+void PrintImportCheck(std::uintmax_t uploads) {
   std::vector<std::string> findings;
   const auto add = [&findings](bool found, const std::string& line) {
     if (found) findings.push_back(line);
@@ -213,6 +219,12 @@ void PrintImportCheck() {
   add(pairedEntries.first > 0,
       "* Entries that give the same codes as an earlier entry of their list: " +
           ListOf(pairedEntries) + '.');
+  add(inNetwork > 0,
+      "* Units whose code is in the network already, as " + existingCodesFilename +
+          " lists it: " + std::to_string(inNetwork) + ", such as " + Quoted(inNetworkExample) +
+          " (" + existingCodesFilename + " line " + std::to_string(inNetworkExampleLine) + ")" +
+          (inNetwork == units ? "; every unit is there, so there is nothing to upload."
+                              : "; the uploads leave them out."));
   add(unitsOfKind[refusedKind] > 0,
       "* Units whose code holds a character that the ad server refuses (it takes letters, "
       "digits and _ - . * \" \\ / ! < : ( ), and no / first): " +
@@ -228,7 +240,19 @@ void PrintImportCheck() {
   add(overlong > 0, "* Units whose code is longer than the " + std::to_string(maxCodeCharacters) +
                         " characters that the ad server takes: " + std::to_string(overlong) +
                         ", such as " + Quoted(overlongExample) + '.');
-  add(units > maxUnitsInOneUpload,
+  const auto uploadName = [](std::uintmax_t number) {
+    char name[32];
+    UploadName(number, name);
+    return std::string(name);
+  };
+  add(uploads > 0, "* Units to upload: " + std::to_string(units - inNetwork) + ", in " +
+                       std::to_string(uploads) + (uploads == 1 ? " file" : " files") +
+                       " of at most " + std::to_string(maxUnitsInOneUpload) +
+                       ", the most that the ad server takes at once: upload " + uploadName(1) +
+                       (uploads == 1 ? "" : " to " + uploadName(uploads)) + " instead of " +
+                       adUnitsFilename + '.');
+  // A listing that is no regular file can't be read back into uploads.
+  add(uploads == 0 && units > maxUnitsInOneUpload && inNetwork < units,
       "* Units in " + adUnitsFilename + ", more than the " + std::to_string(maxUnitsInOneUpload) +
           " that the ad server takes in one upload: " + std::to_string(units) + '.');
   if (findings.empty()) return;

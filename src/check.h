@@ -1,7 +1,8 @@
 // What the ad server takes in one bulk upload of ad units, checked against
 // the units a run wrote, so that its user learns before the upload what it
 // would refuse, and which entry of which list to change:
-//   - at most 1,000 units;
+//   - at most 1,000 units, which the uploads take care of;
+//   - no code that the network holds already;
 //   - each code once, where ASCII letters compare without their case;
 //   - codes made of letters, digits and _ - . * " \ / ! < : ( ), not
 //     beginning with /; letters and digits beyond ASCII only on networks
@@ -25,8 +26,10 @@
 #define SLOTWRIGHT_CHECK_H_
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The number of UTF-8 characters in |code|: bytes from 128 to 191 continue
 // one.
@@ -46,8 +49,17 @@ void NoteSection(std::size_t line, const std::string& section);
 void NoteUnit(const std::string& code, std::size_t sizeLine, const std::string& size,
               std::string_view sizeDescription, bool sizeUndocumented);
 
+// Whether the uploads would differ from the listing: more units than one
+// upload takes, or units whose code the network holds already, but not all.
+bool UploadsDiffer();
+
+// For each unit noted, whether existing_codes.txt lists its code; empty
+// where there is no existing_codes.txt.
+const std::vector<bool>& LeftOutUnits();
+
 // After a run that completed: says what the ad server would refuse in the
-// units noted, if anything, and where it comes from.
-void PrintImportCheck();
+// units noted, if anything, and where it comes from, and which of the
+// |uploads| written to upload.
+void PrintImportCheck(std::uintmax_t uploads);
 
 #endif  // SLOTWRIGHT_CHECK_H_

@@ -54,26 +54,6 @@ std::optional<fs::path> ListingTarget() {
   return std::nullopt;  // a loop
 }
 
-// Creates |path| where nothing stands there (|existed| says whether
-// something did), as a text file without a buffer: a failed write then
-// leaves nothing behind to be written at the close.
-std::FILE* CreateNew(const fs::path& path, bool& existed) {
-#ifdef _WIN32
-  const int fd =
-      _wopen(path.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_TEXT, _S_IREAD | _S_IWRITE);
-  existed = fd < 0 && errno == EEXIST;
-  std::FILE* file = fd < 0 ? nullptr : _fdopen(fd, "w");
-  if (fd >= 0 && file == nullptr) _close(fd);
-#else
-  const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-  existed = fd < 0 && errno == EEXIST;
-  std::FILE* file = fd < 0 ? nullptr : fdopen(fd, "w");
-  if (fd >= 0 && file == nullptr) close(fd);
-#endif
-  if (file != nullptr) std::setvbuf(file, nullptr, _IONBF, 0);
-  return file;
-}
-
 std::FILE* OpenExisting(const char* mode) {
   std::FILE* file = std::fopen(adUnitsFilename.c_str(), mode);
   if (file != nullptr) std::setvbuf(file, nullptr, _IONBF, 0);
@@ -98,7 +78,10 @@ std::FILE* CreateListing(bool& exists) {
   unfinishedPath = *target;
   listingName = adUnitsFilename;
   unfinished = true;
-  std::FILE* file = CreateNew(unfinishedPath, exists);
+  std::FILE* file = CreateNewFile(unfinishedPath, exists, false);
+  // Without a buffer, a failed write leaves nothing behind to be written at
+  // the close.
+  if (file != nullptr) std::setvbuf(file, nullptr, _IONBF, 0);
   if (file == nullptr && (exists || RemoveUnfinished())) unfinished = false;
   return file;
 }
@@ -137,9 +120,26 @@ std::FILE* OpenOrCreate(const char* mode) {
 
 }  // namespace
 
+std::FILE* CreateNewFile(const fs::path& path, bool& existed, bool binary) {
+#ifdef _WIN32
+  const int fd =
+      _wopen(path.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | (binary ? _O_BINARY : _O_TEXT),
+             _S_IREAD | _S_IWRITE);
+  existed = fd < 0 && errno == EEXIST;
+  std::FILE* file = fd < 0 ? nullptr : _fdopen(fd, binary ? "wb" : "w");
+  if (fd >= 0 && file == nullptr) _close(fd);
+#else
+  const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+  existed = fd < 0 && errno == EEXIST;
+  std::FILE* file = fd < 0 ? nullptr : fdopen(fd, binary ? "wb" : "w");
+  if (fd >= 0 && file == nullptr) close(fd);
+#endif
+  return file;
+}
+
 bool ListingIsAnInput() {
-  for (const std::string* input :
-       {&sitesFilename, &sectionsFilename, &adSizesFilename, &adDescriptionFilename}) {
+  for (const std::string* input : {&sitesFilename, &sectionsFilename, &adSizesFilename,
+                                   &adDescriptionFilename, &existingCodesFilename}) {
     std::error_code ignored;
     if (fs::equivalent(adUnitsFilename, *input, ignored)) {
       ReportListingIsInput(*input);

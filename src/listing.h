@@ -6,6 +6,14 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <filesystem>
+
+// Creates |path| for writing where nothing stands there (|existed| says
+// whether something did), as text or, with |binary|, as bytes: on Windows
+// text turns a line feed into a carriage return and a line feed.  Every file
+// the user makes gets the same permissions: all may read and write it, less
+// what the user's umask takes away.
+std::FILE* CreateNewFile(const std::filesystem::path& path, bool& existed, bool binary);
 
 // Whether the listing is one of the input files under another name (a link,
 // say), which writing it would destroy.  Reports the first such input.

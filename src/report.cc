@@ -4,12 +4,11 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "listing.h"
 #include "slotwright.h"
 
-namespace {
-
 const char helpHint[] = "Check the help (Slotwright --help) for further information.";
+
+namespace {
 
 void PrintHelpHint() { PrintLine(helpHint); }
 
@@ -51,8 +50,8 @@ void ReportReadFailure(const std::string& filename) {
   PrintHelpHint();
 }
 
-void ReportWriteFailure() {
-  PrintLine("Could not write " + adUnitsFilename +
+void ReportWriteFailure(const std::string& filename) {
+  PrintLine("Could not write " + filename +
             ". Be sure that there is enough free space on the disk.");
   PrintHelpHint();
 }
@@ -72,15 +71,4 @@ void ReportListingIsInput(const std::string& input) {
   PrintLine("Could not open " + adUnitsFilename +
             ". Be sure that it is a file of its own, not a link to " + input + ".");
   PrintHelpHint();
-}
-
-void ExitOutOfMemory() {
-  RemoveUnfinishedListing();
-  std::fputs("Could not generate the ad units. Be sure that there is enough free memory.\n",
-             stdout);
-  std::fputs(helpHint, stdout);
-  std::fputs("\n", stdout);
-  std::fflush(stdout);
-  // Every row is flushed as it is made; nothing else needs to run.
-  std::_Exit(1);
 }

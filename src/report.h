@@ -5,6 +5,9 @@
 
 #include <string>
 
+// The line that follows a failure's own, and says where to read more.
+extern const char helpHint[];
+
 // Writes |text| and a line feed to standard output and flushes it.  A failed
 // write is not reported: the console is only an echo of the real output.
 void PrintLine(const std::string& text);
@@ -29,13 +32,9 @@ void ReportUtf16(const std::string& filename);
 // The unit listing that is |input| under another name, a link say.
 void ReportListingIsInput(const std::string& input);
 
-// Reports that memory ran out and ends the process with status 1, after
-// removing a listing that the run made and that holds no row.  It allocates
-// nothing, so it can serve as the new-handler.
-void ExitOutOfMemory();
-
-// A row or the close of the unit listing that didn't reach the disk.
-void ReportWriteFailure();
+// A row or the close of |filename|, the unit listing or an upload, that
+// didn't reach the disk.
+void ReportWriteFailure(const std::string& filename);
 
 // After ReportWriteFailure: the failed row could not be cut back.
 void ReportPartOfARow();

@@ -8,6 +8,7 @@
 
 #include "check.h"
 #include "compose.h"
+#include "existing.h"
 #include "listing.h"
 #include "lookup.h"
 #include "report.h"
@@ -15,6 +16,7 @@
 #include "slotwright.h"
 #include "stop.h"
 #include "text.h"
+#include "uploads.h"
 
 namespace {
 
@@ -61,6 +63,11 @@ bool WriteRow(std::FILE*& listing, const std::string& row, std::uintmax_t& liste
   const bool first = listing == nullptr;
   if (first && ListingIsAnInput()) return false;
   BeginChange();
+  // Uploads belong to the listing they were made from.
+  if (first && !RemoveEarlierUploads()) {
+    EndChange();
+    return false;
+  }
   if (first) listing = OpenListing();
   if (listing == nullptr) {
     EndChange();
@@ -81,7 +88,7 @@ bool WriteRow(std::FILE*& listing, const std::string& row, std::uintmax_t& liste
   }
   EndChange();
   if (!written) {
-    ReportWriteFailure();
+    ReportWriteFailure(adUnitsFilename);
     if (!whole) ReportPartOfARow();
   }
   return written;
@@ -140,7 +147,7 @@ int GenerationRun() {
   std::FILE* const sites = OpenText(sitesFilename);
   std::FILE* const sections = sites ? OpenText(sectionsFilename) : nullptr;
   std::FILE* const sizes = sections ? OpenText(adSizesFilename) : nullptr;
-  if (sizes == nullptr) return 1;
+  if (sizes == nullptr || !ReadExistingCodes()) return 1;
   if (ListingIsAnInput()) return 1;
   if (!CanWriteListing()) {
     ReportListingOpenFailure();
@@ -173,10 +180,12 @@ int GenerationRun() {
   // Every row is whole already; a close that fails, as a network file system
   // may report a late write error only then, is a failure all the same.
   if (listing != nullptr && std::fclose(listing) != 0) {
-    ReportWriteFailure();
+    ReportWriteFailure(adUnitsFilename);
     return 1;
   }
   PrintLine("Ad units created and saved to " + adUnitsFilename + ".");
-  PrintImportCheck();
+  std::uintmax_t uploads = 0;
+  if (UploadsDiffer() && !WriteUploads(LeftOutUnits(), uploads)) return 1;
+  PrintImportCheck(uploads);
   return 0;
 }

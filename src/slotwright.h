@@ -6,7 +6,7 @@
 #include <new>
 #include <string>
 
-#include "report.h"
+#include "out_of_memory.h"
 #include "version.h"
 
 // Memory that runs out is a failure like the others, reported on standard
@@ -21,6 +21,8 @@ inline const std::string sectionsFilename = "sections.txt";
 inline const std::string adSizesFilename = "adsizes.txt";
 inline const std::string adDescriptionFilename = "addescription.txt";
 inline const std::string adUnitsFilename = "ad_units.csv";
+// Optional: the codes that the ad server's network holds already.
+inline const std::string existingCodesFilename = "existing_codes.txt";
 
 inline const std::string version = SLOTWRIGHT_VERSION;
 

@@ -94,6 +94,8 @@ bool StopsAtOnce(int signal) {
   }
 }
 
+bool StopNoted() { return state.load() > 0; }
+
 bool TryBeginChange() {
   int expected = idle;
   return state.compare_exchange_strong(expected, changing);

@@ -17,6 +17,10 @@ void CatchStopSignals();
 void BeginChange();
 void EndChange();
 
+// Whether a stop signal came during the change under way, so that a long
+// change may undo what it did and end at once.
+bool StopNoted();
+
 // The decision, taken in one atomic step with the run's own, since on
 // Windows the signal comes on a thread of its own: whether |signal| ends the
 // process at once (no change under way, or a signal noted already), or is

@@ -31,8 +31,12 @@ bool StartsAsUtf16(std::FILE* file, bool& unreadable) {
 
 }  // namespace
 
-std::FILE* OpenText(const std::string& filename) {
+std::FILE* OpenText(const std::string& filename, bool* absent) {
   std::FILE* file = std::fopen(filename.c_str(), "r");
+  if (file == nullptr && absent != nullptr && errno == ENOENT) {
+    *absent = true;
+    return nullptr;
+  }
   if (file == nullptr) {
     ReportOpenFailure(filename);
     return nullptr;

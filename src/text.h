@@ -11,8 +11,10 @@
 
 // Opens |filename| for reading as text and looks at its first byte or two,
 // so that a file that can't be read, or is UTF-16, is found at once: such a
-// file is reported and closed, and the result is nothing.
-std::FILE* OpenText(const std::string& filename);
+// file is reported and closed, and the result is nothing.  Where |absent| is
+// given, a file that isn't there is no failure: it is set, and nothing is
+// said.
+std::FILE* OpenText(const std::string& filename, bool* absent = nullptr);
 
 // Reads the next line of |file| into |line|, without its line feed.  False
 // where no byte was left, or a read failed: std::ferror tells which.

@@ -5,6 +5,8 @@
 //   out, status   the standard output and exit status expected;
 //   ad_units.csv  the listing expected; where it is missing, the listing
 //                 must be as it was in "dir" (or still missing);
+//   ad_units_*    every other file of the run whose name begins so (the
+//                 uploads), which must be there and no other;
 //   condition     what the run faces that files can't hold, a line each
 //                 (see Prepare).
 // Expected text is written with line feeds, which Windows writes as CR LF;
@@ -265,6 +267,17 @@ std::string Elide(const std::string& actual, const std::string& expected) {
   return expected.substr(0, expected.find('\n', at) + 1) + actual.substr(end);
 }
 
+// The names of the files in |folder| that begin as the uploads do.
+std::vector<std::string> UploadsIn(const fs::path& folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(folder)) {
+    const std::string name = entry.path().filename().string();
+    if (name.rfind("ad_units_", 0) == 0) names.push_back(name);
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
 // A fresh copy of the folder |from|, whose name holds a blank and an
 // apostrophe.
 fs::path ScratchCopy(const fs::path& from) {
@@ -297,6 +310,12 @@ TEST_P(CaseTest, RunsAsRecorded) {
                                   ? ReadExpected(folder / "ad_units.csv")
                                   : ReadFile(folder / "dir/ad_units.csv");
   EXPECT_EQ(Elide(ReadFile(dir / "ad_units.csv"), listing), listing);
+  const std::vector<std::string> uploads = UploadsIn(folder);
+  EXPECT_EQ(UploadsIn(dir), uploads);
+  for (const std::string& upload : uploads) {
+    const std::string expected = ReadExpected(folder / upload);
+    EXPECT_EQ(Elide(ReadFile(dir / upload), expected), expected) << upload;
+  }
   SetAppendOnly(dir / "ad_units.csv", false);
   fs::remove_all(dir);
 }

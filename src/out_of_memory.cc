@@ -1,0 +1,20 @@
+#include "out_of_memory.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "listing.h"
+#include "report.h"
+#include "uploads.h"
+
+void ExitOutOfMemory() {
+  RemoveUnfinishedListing();
+  RemoveUnfinishedUploads();
+  std::fputs("Could not generate the ad units. Be sure that there is enough free memory.\n",
+             stdout);
+  std::fputs(helpHint, stdout);
+  std::fputs("\n", stdout);
+  std::fflush(stdout);
+  // Every row is flushed as it is made; nothing else needs to run.
+  std::_Exit(1);
+}

@@ -1,0 +1,208 @@
+#include "uploads.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+#include "listing.h"
+#include "report.h"
+#include "slotwright.h"
+#include "stop.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const char uploadPrefix[] = "ad_units_";
+const char uploadSuffix[] = ".csv";
+
+// The uploads of this run so far, numbered from 1, and the one being
+// written: what goes if the run can't finish them.
+bool writingUploads = false;
+std::uintmax_t uploadsMade = 0;
+std::FILE* openUpload = nullptr;
+
+// Says, in pieces that need no memory, that |name| is to be deleted by hand.
+void SayDelete(const char* name, const char* whose) {
+  std::fputs("Could not remove ", stdout);
+  std::fputs(name, stdout);
+  std::fputs(whose, stdout);
+  std::fflush(stdout);
+}
+
+bool Remove(const char* name) { return std::remove(name) == 0 || errno == ENOENT; }
+
+// Where a row of the listing ends, read as a reader of comma-separated
+// values reads it: a field that begins with a double quote runs to the
+// double quote that closes it, line feeds and commas included.  Other
+// fields hold no line feed, as the listing quotes every field that does.
+struct RowEnds {
+  bool fieldStart = true, quotedField = false, inQuotes = false;
+
+  // Whether |c| ends a row.
+  bool At(char c) {
+    if (fieldStart) {
+      fieldStart = false;
+      quotedField = inQuotes = c == '"';
+      if (quotedField) return false;
+    } else if (quotedField && c == '"') {
+      inQuotes = !inQuotes;  // a doubled quote goes out and back in
+      return false;
+    }
+    if (inQuotes) return false;
+    fieldStart = c == ',' || c == '\n';
+    return c == '\n';
+  }
+};
+
+// Opens the next upload, one that wasn't there: a file that stands at its
+// name now is none that this run may overwrite.
+bool OpenNextUpload() {
+  char name[32];
+  UploadName(uploadsMade + 1, name);
+  bool existed = false;
+  openUpload = CreateNewFile(name, existed, true);
+  if (openUpload != nullptr) ++uploadsMade;
+  return openUpload != nullptr;
+}
+
+bool CloseUpload() {
+  std::FILE* const upload = openUpload;
+  openUpload = nullptr;
+  return std::fclose(upload) == 0;
+}
+
+// Copies the listing's rows to the uploads.  False where an upload failed:
+// |failed| is its number.
+bool CopyRows(std::FILE* listing, const std::vector<bool>& leftOut, std::uintmax_t& failed) {
+  static char piece[1 << 16];
+  RowEnds ends;
+  std::uintmax_t row = 0;
+  std::size_t rowsInUpload = 0;
+  bool keep = leftOut.empty() || !leftOut[0];
+  for (std::size_t got; (got = std::fread(piece, 1, sizeof piece, listing)) > 0;) {
+    std::size_t from = 0;  // the first byte of the piece not yet written or skipped
+    for (std::size_t at = 0; at <= got; ++at) {
+      const bool rowEnds = at < got && ends.At(piece[at]);
+      if (!rowEnds && at < got) continue;
+      const std::size_t to = rowEnds ? at + 1 : got;
+      if (keep && to > from) {
+        failed = uploadsMade + (openUpload == nullptr);
+        if (openUpload == nullptr && !OpenNextUpload()) return false;
+        if (std::fwrite(piece + from, 1, to - from, openUpload) != to - from) return false;
+      }
+      from = to;
+      if (!rowEnds) continue;
+      if (keep && ++rowsInUpload == maxUnitsInOneUpload) {
+        rowsInUpload = 0;
+        failed = uploadsMade;
+        if (!CloseUpload()) return false;
+        // A signal that came meanwhile ends the run between two uploads.
+        if (StopNoted()) {
+          RemoveUnfinishedUploads();
+          EndChange();
+        }
+      }
+      ++row;
+      keep = row >= leftOut.size() || !leftOut[row];
+    }
+  }
+  failed = uploadsMade;
+  if (openUpload != nullptr && !CloseUpload()) return false;
+  failed = 0;
+  return true;
+}
+
+}  // namespace
+
+bool IsUploadName(std::string_view name) {
+  const std::string_view prefix = uploadPrefix, suffix = uploadSuffix;
+  if (name.size() < prefix.size() + 3 + suffix.size() || name.substr(0, prefix.size()) != prefix ||
+      name.substr(name.size() - suffix.size()) != suffix) {
+    return false;
+  }
+  const std::string_view digits =
+      name.substr(prefix.size(), name.size() - prefix.size() - suffix.size());
+  return std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+void UploadName(std::uintmax_t number, char (&name)[32]) {
+  // By hand, as the new-handler's clean-up may need it: three digits at
+  // least, four from the thousandth upload on.
+  char digits[24];
+  std::size_t count = 0;
+  for (; number > 0 || count < 3; number /= 10)
+    digits[count++] = static_cast<char>('0' + number % 10);
+  char* to = std::copy(std::begin(uploadPrefix), std::end(uploadPrefix) - 1, name);
+  while (count > 0) *to++ = digits[--count];
+  std::copy(std::begin(uploadSuffix), std::end(uploadSuffix), to);
+}
+
+bool RemoveEarlierUploads() {
+  std::vector<std::string> names;
+  std::error_code error;
+  for (fs::directory_iterator entry(".", error), end; !error && entry != end;
+       entry.increment(error)) {
+    const std::string name = entry->path().filename().string();
+    // A folder of that name is no upload: writing one there fails later.
+    if (IsUploadName(name) && !entry->is_directory(error)) names.push_back(name);
+  }
+  std::sort(names.begin(), names.end());
+  for (const std::string& name : names) {
+    if (!Remove(name.c_str())) {
+      PrintLine("Could not remove " + name + ", which an earlier run wrote; delete it.");
+      PrintLine(helpHint);
+      return false;
+    }
+  }
+  return true;
+}
+
+bool WriteUploads(const std::vector<bool>& leftOut, std::uintmax_t& files) {
+  files = 0;
+  std::error_code error;
+  if (fs::status(adUnitsFilename, error).type() != fs::file_type::regular) return true;
+  std::FILE* const listing = std::fopen(adUnitsFilename.c_str(), "rb");
+  if (listing == nullptr) {
+    ReportReadFailure(adUnitsFilename);
+    return false;
+  }
+  BeginChange();
+  writingUploads = true;
+  uploadsMade = 0;
+  std::uintmax_t failed = 0;
+  const bool written = CopyRows(listing, leftOut, failed);
+  const bool listingRead = !std::ferror(listing);
+  std::fclose(listing);
+  if (!written || !listingRead) {
+    char name[32];
+    UploadName(failed, name);
+    if (written) {
+      ReportReadFailure(adUnitsFilename);
+    } else {
+      ReportWriteFailure(name);
+    }
+    // Last, so that the lines that name an upload to delete end the run's.
+    RemoveUnfinishedUploads();
+    EndChange();
+    return false;
+  }
+  writingUploads = false;
+  files = uploadsMade;
+  EndChange();
+  return true;
+}
+
+void RemoveUnfinishedUploads() {
+  if (!writingUploads) return;
+  writingUploads = false;
+  if (openUpload != nullptr) std::fclose(openUpload);
+  openUpload = nullptr;
+  for (std::uintmax_t number = 1; number <= uploadsMade; ++number) {
+    char name[32];
+    UploadName(number, name);
+    if (!Remove(name)) SayDelete(name, ", which this run wrote; delete it.\n");
+  }
+}
