@@ -189,6 +189,8 @@ bool WriteUploads(const std::vector<bool>& leftOut, std::uintmax_t& files) {
     EndChange();
     return false;
   }
+  // A signal that came meanwhile leaves no upload behind, the last included.
+  if (StopNoted()) RemoveUnfinishedUploads();
   writingUploads = false;
   files = uploadsMade;
   EndChange();

@@ -408,6 +408,36 @@ TEST(StopTest, EndsARunOnlyBetweenRows) {
   EXPECT_EQ(std::get<2>(RunProgram(dir, {}, ignoring)), 0);
   fs::remove_all(dir);
 }
+
+// A stop signal while the uploads are written, seen begun and not yet near
+// their end, leaves none of them: the run's uploads go before it ends.
+TEST(StopTest, LeavesNoUploadOfARunStoppedWhileItWritesThem) {
+  std::string sizes;  // 2,001 units of 15 KB, three uploads
+  for (int size = 0; size < 2001; ++size) sizes += "300x250\n";
+  const fs::path dir = StopTestDirectory(std::string(5000, 's'), sizes);
+  bool sent = false;
+  RunOptions options;
+  options.during = [&dir, &sent](std::intptr_t child) {
+    siginfo_t ended{};
+    while (!sent && ended.si_pid == 0) {
+      sent = fs::exists(dir / "ad_units_001.csv") && !fs::exists(dir / "ad_units_003.csv") &&
+             kill(static_cast<pid_t>(child), SIGTERM) == 0;
+      waitid(P_PID, static_cast<id_t>(child), &ended, WEXITED | WNOHANG | WNOWAIT);
+    }
+  };
+  for (int tries = 0; tries < 20 && !sent; ++tries) {
+    const int status = std::get<2>(RunProgram(dir, {}, options));
+    if (sent) {
+      EXPECT_EQ(status, 128 + SIGTERM);
+    }
+  }
+  EXPECT_TRUE(sent) << "the uploads were never seen begun";
+  for (const auto& entry : fs::directory_iterator(dir)) {
+    EXPECT_EQ(entry.path().filename().string().rfind("ad_units_", 0), std::string::npos)
+        << entry.path();
+  }
+  fs::remove_all(dir);
+}
 #endif
 
 }  // namespace
