@@ -147,7 +147,14 @@ bool RemoveEarlierUploads() {
        entry.increment(error)) {
     const std::string name = entry->path().filename().string();
     // A folder of that name is no upload: writing one there fails later.
-    if (IsUploadName(name) && !entry->is_directory(error)) names.push_back(name);
+    std::error_code unknown;  // then it is tried as a file
+    if (IsUploadName(name) && !entry->is_directory(unknown)) names.push_back(name);
+  }
+  // A folder that can't be listed may hold uploads that would outlive
+  // their listing.
+  if (error) {
+    ReportListingOpenFailure();
+    return false;
   }
   std::sort(names.begin(), names.end());
   for (const std::string& name : names) {
@@ -163,7 +170,8 @@ bool RemoveEarlierUploads() {
 bool WriteUploads(const std::vector<bool>& leftOut, std::uintmax_t& files) {
   files = 0;
   std::error_code error;
-  if (fs::status(adUnitsFilename, error).type() != fs::file_type::regular) return true;
+  const fs::file_type type = fs::status(adUnitsFilename, error).type();
+  if (!error && type != fs::file_type::regular) return true;
   std::FILE* const listing = std::fopen(adUnitsFilename.c_str(), "rb");
   if (listing == nullptr) {
     ReportReadFailure(adUnitsFilename);
