@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "cause.h"
 #include "hash.h"
 #include "report.h"
 #include "slotwright.h"
@@ -52,9 +53,10 @@ bool ReadExistingCodes() {
     }
     read = !std::ferror(file);
   }
+  const int cause = read ? saidCause : FailureCause();  // before the close
   std::fclose(file);
   if (!read) {
-    ReportReadFailure(existingCodesFilename);
+    ReportReadFailure(existingCodesFilename, cause);
     return false;
   }
   std::sort(existingCodes.begin(), existingCodes.end());

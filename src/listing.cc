@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "cause.h"
 #include "report.h"
 #include "slotwright.h"
 #include "stop.h"
@@ -30,32 +31,41 @@ fs::path unfinishedPath;
 fs::path listingName;
 
 // Whether there is a listing, at the end of a link where it is one; nothing
-// where the file system can't say (an error other than "no such file").
-std::optional<bool> ListingExists() {
+// where the file system can't say (an error other than "no such file"), and
+// |cause| says why.
+std::optional<bool> ListingExists(int& cause) {
   std::error_code error;
   const bool exists = fs::exists(adUnitsFilename, error);
-  if (error) return std::nullopt;
-  return exists;
+  if (!error) return exists;
+  cause = CauseOf(error.value(), 0);
+  return std::nullopt;
 }
 
 // The file that the listing's name leads to: the name itself, or the end of
-// its chain of links.  Nothing where a link can't be read.
-std::optional<fs::path> ListingTarget() {
+// its chain of links.  Nothing where a link can't be read, and |cause| says
+// why.
+std::optional<fs::path> ListingTarget(int& cause) {
   fs::path target = adUnitsFilename;
   for (int links = 0; links < 40; ++links) {
     std::error_code error;
     const fs::file_status status = fs::symlink_status(target, error);
-    if (error && status.type() != fs::file_type::not_found) return std::nullopt;
-    if (!fs::is_symlink(status)) return target;
-    const fs::path next = fs::read_symlink(target, error);
-    if (error) return std::nullopt;
-    target = next.is_absolute() ? next : target.parent_path() / next;
+    if (!error || status.type() == fs::file_type::not_found) {
+      if (!fs::is_symlink(status)) return target;
+      const fs::path next = fs::read_symlink(target, error);
+      target = next.is_absolute() ? next : target.parent_path() / next;
+    }
+    if (error) {
+      cause = CauseOf(error.value(), 0);
+      return std::nullopt;
+    }
   }
-  return std::nullopt;  // a loop
+  cause = linkLoop;
+  return std::nullopt;
 }
 
-std::FILE* OpenExisting(const char* mode) {
+std::FILE* OpenExisting(const char* mode, int& cause) {
   std::FILE* file = std::fopen(adUnitsFilename.c_str(), mode);
+  if (file == nullptr) cause = FailureCause();
   if (file != nullptr) std::setvbuf(file, nullptr, _IONBF, 0);
   return file;
 }
@@ -72,13 +82,14 @@ bool RemoveUnfinished() {
 // Makes the listing where there was none, counted as unfinished from before
 // the file exists.  Nothing where it can't, or where something turns out to
 // stand there (|exists| is then set).
-std::FILE* CreateListing(bool& exists) {
-  const std::optional<fs::path> target = ListingTarget();
+std::FILE* CreateListing(bool& exists, int& cause) {
+  const std::optional<fs::path> target = ListingTarget(cause);
   if (!target) return nullptr;
   unfinishedPath = *target;
   listingName = adUnitsFilename;
   unfinished = true;
   std::FILE* file = CreateNewFile(unfinishedPath, exists, false);
+  if (file == nullptr) cause = FailureCause();  // before the removal
   // Without a buffer, a failed write leaves nothing behind to be written at
   // the close.
   if (file != nullptr) std::setvbuf(file, nullptr, _IONBF, 0);
@@ -109,12 +120,13 @@ bool CutBack(std::FILE* listing, std::uintmax_t size) {
 }
 
 // Opens an earlier listing with |mode|, or makes one where there was none.
-std::FILE* OpenOrCreate(const char* mode) {
-  std::optional<bool> exists = ListingExists();
+// Nothing where it can't, and |cause| says why.
+std::FILE* OpenOrCreate(const char* mode, int& cause) {
+  std::optional<bool> exists = ListingExists(cause);
   if (!exists) return nullptr;
   std::FILE* listing = nullptr;
-  if (!*exists) listing = CreateListing(*exists);
-  if (*exists) listing = OpenExisting(mode);
+  if (!*exists) listing = CreateListing(*exists, cause);
+  if (*exists) listing = OpenExisting(mode, cause);
   return listing;
 }
 
@@ -149,10 +161,10 @@ bool ListingIsAnInput() {
   return false;
 }
 
-bool CanWriteListing() {
+bool CanWriteListing(int& cause) {
   BeginChange();
   // Opened to append, an earlier listing is left as it was.
-  std::FILE* const file = OpenOrCreate("a");
+  std::FILE* const file = OpenOrCreate("a", cause);
   if (file != nullptr) {
     std::fclose(file);
     // Where it stays, it is the run's to remove at its end.
@@ -162,7 +174,7 @@ bool CanWriteListing() {
   return file != nullptr;
 }
 
-std::FILE* OpenListing() { return OpenOrCreate("w"); }
+std::FILE* OpenListing(int& cause) { return OpenOrCreate("w", cause); }
 
 void FinishListing() { unfinished = false; }
 

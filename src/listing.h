@@ -22,15 +22,15 @@ bool ListingIsAnInput();
 // Whether the listing could be opened for writing, tested without changing
 // an earlier one and without leaving one where there was none.  Where that
 // can't be told, because the file system can't say whether there is a
-// listing, the answer is no.
-bool CanWriteListing();
+// listing, the answer is no.  |cause| says why not (see cause.h).
+bool CanWriteListing(int& cause);
 
 // Opens the listing for the first row: empties an earlier one, or creates
 // one, at the end of a link where the listing is one.  Nothing where it
 // can't be opened, or where the file system can't say whether there is one:
 // then nothing has changed.  A listing made here counts as unfinished until
-// FinishListing.
-std::FILE* OpenListing();
+// FinishListing.  |cause| says why where it can't.
+std::FILE* OpenListing(int& cause);
 
 // The listing made by OpenListing now holds a whole row, and stays.
 void FinishListing();

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "cause.h"
 #include "report.h"
 #include "slotwright.h"
 #include "text.h"
@@ -68,14 +69,15 @@ std::string GetAdDescription(std::string size) {
   static std::string chunk(std::size_t{1} << 16, '\0');
   const int table = OpenPieces(adDescriptionFilename);
   if (table < 0) {
-    ReportOpenFailure(adDescriptionFilename);
+    ReportOpenFailure(adDescriptionFilename, FailureCause());
     std::exit(1);
   }
   bool utf16, unreadable;
   std::optional<std::string> description = FindDescription(table, size, chunk, utf16, unreadable);
+  const int cause = unreadable ? FailureCause() : saidCause;  // before the close
   ClosePieces(table);
   if (utf16) ReportUtf16(adDescriptionFilename);
-  if (unreadable) ReportReadFailure(adDescriptionFilename);
+  if (unreadable) ReportReadFailure(adDescriptionFilename, cause);
   if (utf16 || unreadable) std::exit(1);
   lastLookupFoundNoLine = !description;
   if (!description) return "Undocumented ad size";

@@ -4,11 +4,18 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "cause.h"
 #include "slotwright.h"
 
 const char helpHint[] = "Check the help (Slotwright --help) for further information.";
 
 namespace {
+
+// The line that names |cause|, if any, then the help line.
+void PrintCauseAndHelp(int cause, const std::string& filename) {
+  if (cause != saidCause) PrintLine(CauseLine(cause, filename));
+  PrintLine(helpHint);
+}
 
 void PrintHelpHint() { PrintLine(helpHint); }
 
@@ -21,39 +28,44 @@ void Echo(const std::string& bytes) {
   std::fflush(stdout);
 }
 
-void ReportOpenFailure(const std::string& filename) {
+void ReportOpenFailure(const std::string& filename, int cause) {
   // Some systems refuse to open a directory: it is there, but no readable
   // file.
   std::error_code error;
   if (std::filesystem::is_directory(filename, error)) {
-    ReportReadFailure(filename);
+    ReportReadFailure(filename, cause);
     return;
   }
   PrintLine("Could not open " + filename +
             ". Be sure that it exists, it is readable and it is on either on "
             "the same directory of this program executable or the current "
             "directory the terminal is open at.");
-  PrintHelpHint();
+  PrintCauseAndHelp(cause, filename);
 }
 
-void ReportListingOpenFailure() {
+void ReportListingOpenFailure(int cause) {
   PrintLine("Could not open " + adUnitsFilename +
             ". Be sure that the user account under which you are running this "
             "program has the permissions to create files under either the "
             "directory where this program is located or the current directory "
             "the terminal is open at.");
-  PrintHelpHint();
+  PrintCauseAndHelp(cause, adUnitsFilename);
 }
 
-void ReportReadFailure(const std::string& filename) {
+void ReportReadFailure(const std::string& filename, int cause) {
   PrintLine("Could not read " + filename + ". Be sure that it is a readable file.");
-  PrintHelpHint();
+  PrintCauseAndHelp(cause, filename);
 }
 
-void ReportWriteFailure(const std::string& filename) {
+void ReportWriteFailure(const std::string& filename, int cause) {
   PrintLine("Could not write " + filename +
             ". Be sure that there is enough free space on the disk.");
-  PrintHelpHint();
+  PrintCauseAndHelp(cause, filename);
+}
+
+void ReportEarlierUpload(const std::string& name, int cause) {
+  PrintLine("Could not remove " + name + ", which an earlier run wrote; delete it.");
+  PrintCauseAndHelp(cause, name);
 }
 
 void ReportPartOfARow() {

@@ -16,15 +16,19 @@ void PrintLine(const std::string& text);
 // it.  A failed write is not reported either.
 void Echo(const std::string& bytes);
 
+// Each failure below is said in a line of its own, followed by a line that
+// names its |cause| (see cause.h) where its own doesn't, and by the line
+// that says where to read more.
+
 // A list or the description table that can't be opened; reported as one that
 // can't be read when it is a directory.
-void ReportOpenFailure(const std::string& filename);
+void ReportOpenFailure(const std::string& filename, int cause);
 
 // The unit listing that can't be created or emptied.
-void ReportListingOpenFailure();
+void ReportListingOpenFailure(int cause);
 
 // A list or the description table that opened but can't be read.
-void ReportReadFailure(const std::string& filename);
+void ReportReadFailure(const std::string& filename, int cause);
 
 // A list or the description table saved as UTF-16.
 void ReportUtf16(const std::string& filename);
@@ -34,7 +38,10 @@ void ReportListingIsInput(const std::string& input);
 
 // A row or the close of |filename|, the unit listing or an upload, that
 // didn't reach the disk.
-void ReportWriteFailure(const std::string& filename);
+void ReportWriteFailure(const std::string& filename, int cause);
+
+// An upload of an earlier run, |name|, that can't be removed.
+void ReportEarlierUpload(const std::string& name, int cause);
 
 // After ReportWriteFailure: the failed row could not be cut back.
 void ReportPartOfARow();

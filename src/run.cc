@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "cause.h"
 #include "check.h"
 #include "compose.h"
 #include "existing.h"
@@ -47,7 +48,7 @@ bool ReadEntry(std::FILE* list, std::string& entry, bool first) {
 // next pass; reported where not.
 bool EndPass(std::FILE* list, const std::string& filename) {
   if (!std::ferror(list) && Rewind(list)) return true;
-  ReportReadFailure(filename);
+  ReportReadFailure(filename, FailureCause());
   return false;
 }
 
@@ -68,10 +69,11 @@ bool WriteRow(std::FILE*& listing, const std::string& row, std::uintmax_t& liste
     EndChange();
     return false;
   }
-  if (first) listing = OpenListing();
+  int cause = saidCause;
+  if (first) listing = OpenListing(cause);
   if (listing == nullptr) {
     EndChange();
-    ReportListingOpenFailure();
+    ReportListingOpenFailure(cause);
     return false;
   }
   // The listing has no buffer: the row goes to the file in this one write,
@@ -79,6 +81,7 @@ bool WriteRow(std::FILE*& listing, const std::string& row, std::uintmax_t& liste
   const bool written =
       std::fwrite(row.data(), 1, row.size(), listing) == row.size() && std::fflush(listing) == 0;
   bool whole = true;
+  if (!written) cause = FailureCause();  // before the cut back
   if (written) {
     listed += row.size() - 1 + lineEndBytes;  // a row's one line feed is its last byte
     if (first) FinishListing();
@@ -88,7 +91,7 @@ bool WriteRow(std::FILE*& listing, const std::string& row, std::uintmax_t& liste
   }
   EndChange();
   if (!written) {
-    ReportWriteFailure(adUnitsFilename);
+    ReportWriteFailure(adUnitsFilename, cause);
     if (!whole) ReportPartOfARow();
   }
   return written;
@@ -149,8 +152,9 @@ int GenerationRun() {
   std::FILE* const sizes = sections ? OpenText(adSizesFilename) : nullptr;
   if (sizes == nullptr || !ReadExistingCodes()) return 1;
   if (ListingIsAnInput()) return 1;
-  if (!CanWriteListing()) {
-    ReportListingOpenFailure();
+  int cause = saidCause;
+  if (!CanWriteListing(cause)) {
+    ReportListingOpenFailure(cause);
     return 1;
   }
   PrintLine("All files opened correctly.");
@@ -174,13 +178,13 @@ int GenerationRun() {
     if (!EndPass(sections, sectionsFilename)) return 1;
   }
   if (std::ferror(sites)) {
-    ReportReadFailure(sitesFilename);
+    ReportReadFailure(sitesFilename, FailureCause());
     return 1;
   }
   // Every row is whole already; a close that fails, as a network file system
   // may report a late write error only then, is a failure all the same.
   if (listing != nullptr && std::fclose(listing) != 0) {
-    ReportWriteFailure(adUnitsFilename);
+    ReportWriteFailure(adUnitsFilename, FailureCause());
     return 1;
   }
   PrintLine("Ad units created and saved to " + adUnitsFilename + ".");

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cerrno>
 
+#include "cause.h"
 #include "report.h"
 
 #ifdef _WIN32
@@ -38,14 +39,14 @@ std::FILE* OpenText(const std::string& filename, bool* absent) {
     return nullptr;
   }
   if (file == nullptr) {
-    ReportOpenFailure(filename);
+    ReportOpenFailure(filename, FailureCause());
     return nullptr;
   }
   bool unreadable = false;
   if (StartsAsUtf16(file, unreadable)) {
     ReportUtf16(filename);
   } else if (unreadable) {
-    ReportReadFailure(filename);  // a directory, say, where it opens
+    ReportReadFailure(filename, FailureCause());  // a directory, say, where it opens
   } else {
     return file;
   }

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <string>
 
+#include "cause.h"
 #include "listing.h"
 #include "report.h"
 #include "slotwright.h"
@@ -75,8 +76,9 @@ bool CloseUpload() {
 }
 
 // Copies the listing's rows to the uploads.  False where an upload failed:
-// |failed| is its number.
-bool CopyRows(std::FILE* listing, const std::vector<bool>& leftOut, std::uintmax_t& failed) {
+// |failed| is its number, and |cause| says why.
+bool CopyRows(std::FILE* listing, const std::vector<bool>& leftOut, std::uintmax_t& failed,
+              int& cause) {
   static char piece[1 << 16];
   RowEnds ends;
   std::uintmax_t row = 0;
@@ -90,15 +92,21 @@ bool CopyRows(std::FILE* listing, const std::vector<bool>& leftOut, std::uintmax
       const std::size_t to = rowEnds ? at + 1 : got;
       if (keep && to > from) {
         failed = uploadsMade + (openUpload == nullptr);
-        if (openUpload == nullptr && !OpenNextUpload()) return false;
-        if (std::fwrite(piece + from, 1, to - from, openUpload) != to - from) return false;
+        if ((openUpload == nullptr && !OpenNextUpload()) ||
+            std::fwrite(piece + from, 1, to - from, openUpload) != to - from) {
+          cause = FailureCause();
+          return false;
+        }
       }
       from = to;
       if (!rowEnds) continue;
       if (keep && ++rowsInUpload == maxUnitsInOneUpload) {
         rowsInUpload = 0;
         failed = uploadsMade;
-        if (!CloseUpload()) return false;
+        if (!CloseUpload()) {
+          cause = FailureCause();
+          return false;
+        }
         // A signal that came meanwhile ends the run between two uploads.
         if (StopNoted()) {
           RemoveUnfinishedUploads();
@@ -109,9 +117,12 @@ bool CopyRows(std::FILE* listing, const std::vector<bool>& leftOut, std::uintmax
       keep = row >= leftOut.size() || !leftOut[row];
     }
   }
+  if (std::ferror(listing)) cause = FailureCause();  // before the close
   failed = uploadsMade;
-  if (openUpload != nullptr && !CloseUpload()) return false;
-  failed = 0;
+  if (openUpload != nullptr && !CloseUpload()) {
+    cause = FailureCause();
+    return false;
+  }
   return true;
 }
 
@@ -153,14 +164,13 @@ bool RemoveEarlierUploads() {
   // A folder that can't be listed may hold uploads that would outlive
   // their listing.
   if (error) {
-    ReportListingOpenFailure();
+    ReportListingOpenFailure(CauseOf(error.value(), 0));
     return false;
   }
   std::sort(names.begin(), names.end());
   for (const std::string& name : names) {
     if (!Remove(name.c_str())) {
-      PrintLine("Could not remove " + name + ", which an earlier run wrote; delete it.");
-      PrintLine(helpHint);
+      ReportEarlierUpload(name, FailureCause());
       return false;
     }
   }
@@ -174,23 +184,24 @@ bool WriteUploads(const std::vector<bool>& leftOut, std::uintmax_t& files) {
   if (!error && type != fs::file_type::regular) return true;
   std::FILE* const listing = std::fopen(adUnitsFilename.c_str(), "rb");
   if (listing == nullptr) {
-    ReportReadFailure(adUnitsFilename);
+    ReportReadFailure(adUnitsFilename, FailureCause());
     return false;
   }
   BeginChange();
   writingUploads = true;
   uploadsMade = 0;
   std::uintmax_t failed = 0;
-  const bool written = CopyRows(listing, leftOut, failed);
+  int cause = saidCause;
+  const bool written = CopyRows(listing, leftOut, failed, cause);
   const bool listingRead = !std::ferror(listing);
   std::fclose(listing);
   if (!written || !listingRead) {
     char name[32];
     UploadName(failed, name);
     if (written) {
-      ReportReadFailure(adUnitsFilename);
+      ReportReadFailure(adUnitsFilename, cause);
     } else {
-      ReportWriteFailure(name);
+      ReportWriteFailure(name, cause);
     }
     // Last, so that the lines that name an upload to delete end the run's.
     RemoveUnfinishedUploads();

@@ -34,6 +34,7 @@
 #ifdef _WIN32
 #include <io.h>
 #include <process.h>
+#include <windows.h>
 #else
 #include <signal.h>
 #include <sys/ioctl.h>
@@ -53,8 +54,9 @@ namespace {
 struct RunOptions {
   bool closedConsole = false;   // standard output a pipe closed at its other end
   bool stalledConsole = false;  // standard output a pipe read only after |during|
-  std::uintmax_t fileSizeLimit = 0, memoryLimit = 0;  // 0: none
-  int ignoredSignal = 0;                              // ignored from the start, as under nohup
+  std::uintmax_t fileSizeLimit = 0, memoryLimit = 0, openFilesLimit = 0;  // 0: none
+  int umask = 022;
+  int ignoredSignal = 0;  // ignored from the start, as under nohup
   std::string failCalls;  // the calls that fail, as tests/fail_call.cc reads them
   std::function<void(std::intptr_t child)> during;  // called while it runs
 };
@@ -87,6 +89,22 @@ int Wait(std::intptr_t child) {
 
 bool MakeFifo(const fs::path&) { return false; }
 bool SetAppendOnly(const fs::path&, bool) { return false; }
+
+// Opens |path| as Excel opens a workbook: others may read it, but nobody may
+// write or delete it, until ReleaseFiles.
+std::vector<HANDLE> heldFiles;
+
+bool HoldFile(const fs::path& path) {
+  const HANDLE file = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ,
+                                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file != INVALID_HANDLE_VALUE) heldFiles.push_back(file);
+  return file != INVALID_HANDLE_VALUE;
+}
+
+void ReleaseFiles() {
+  for (const HANDLE file : heldFiles) CloseHandle(file);
+  heldFiles.clear();
+}
 #else
 constexpr bool onWindows = false, canLimit = true;
 
@@ -115,8 +133,11 @@ std::intptr_t Spawn(std::vector<std::string> words, const RunOptions& options) {
   if (child == 0) {
     const rlimit files{options.fileSizeLimit, options.fileSizeLimit};
     const rlimit memory{options.memoryLimit, options.memoryLimit};
+    const rlimit openFiles{options.openFilesLimit, options.openFilesLimit};
     if (options.fileSizeLimit != 0) setrlimit(RLIMIT_FSIZE, &files);
     if (options.memoryLimit != 0) setrlimit(RLIMIT_AS, &memory);
+    if (options.openFilesLimit != 0) setrlimit(RLIMIT_NOFILE, &openFiles);
+    umask(static_cast<mode_t>(options.umask));
     for (const int stop : stopSignals) signal(stop, stop == ignored ? SIG_IGN : SIG_DFL);
 #ifdef SLOTWRIGHT_FAIL_CALL
     if (!options.failCalls.empty()) {
@@ -138,6 +159,9 @@ int Wait(std::intptr_t child) {
 }
 
 bool MakeFifo(const fs::path& path) { return mkfifo(path.c_str(), 0600) == 0; }
+
+bool HoldFile(const fs::path&) { return false; }
+void ReleaseFiles() {}
 
 // chattr +a and -a: where the file system has the flag and we may set it.
 bool SetAppendOnly(const fs::path& path, bool on) {
@@ -199,7 +223,8 @@ std::tuple<std::string, std::string, int> RunProgram(const fs::path& dir,
 }
 
 std::string ReadFile(const fs::path& path) {
-  if (!fs::is_regular_file(path)) return "<no file>";
+  std::error_code none;  // a link in a loop, say
+  if (!fs::is_regular_file(path, none)) return "<no file>";
   std::ostringstream bytes;
   bytes << std::ifstream(path, std::ios::binary).rdbuf();
   return bytes.str();
@@ -240,6 +265,10 @@ std::string Prepare(const fs::path& folder, const fs::path& dir, RunOptions& opt
 #endif
     } else if (kind == "file-size-limit" && canLimit) {
       options.fileSizeLimit = std::stoull(value);
+    } else if (kind == "open-files-limit" && canLimit && !SLOTWRIGHT_SANITIZED) {
+      options.openFilesLimit = std::stoull(value);
+    } else if (kind == "held" && onWindows) {  // as Excel holds a workbook
+      if (!HoldFile(dir / value)) return "no holding " + value + " here";
     } else if (kind == "memory-limit" && canLimit && !SLOTWRIGHT_SANITIZED) {
       options.memoryLimit = std::stoull(value);  // a sites.txt line as long
       std::ofstream(dir / "sites.txt", std::ios::app) << std::string(options.memoryLimit, 's');
@@ -321,6 +350,7 @@ TEST_P(CaseTest, RunsAsRecorded) {
     EXPECT_EQ(Elide(ReadFile(dir / upload), expected), expected) << upload;
   }
   SetAppendOnly(dir / "ad_units.csv", false);
+  ReleaseFiles();
   fs::remove_all(dir);
 }
 

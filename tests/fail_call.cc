@@ -3,10 +3,14 @@
 // network file system would, so that every failure the program reports has
 // a case.  SLOTWRIGHT_FAIL holds one rule or more, separated by ';':
 //
-//   OPERATION FILE N[+] [ENOSPC]
+//   OPERATION FILE N[+] [ERROR]
 //
 // fails the N-th call (and, with +, every later one) that does OPERATION on
-// the file named FILE (its last component), with EIO or the errno named:
+// the file named FILE (its last component), with EIO or the errno named
+// (ENOSPC, ENOENT, EACCES, EMFILE, ENFILE, EROFS, ELOOP, ENOMEM); or, where
+// ERROR is SIGTERM, sends the process that signal at that call, which then
+// goes on as it would:
+//   open    fopen or open;
 //   read    getc or read: the byte or the piece is not read;
 //   seek    fseek;
 //   write   fwrite: half of the bytes are written;
@@ -18,10 +22,13 @@
 // stream's error indicator as the library itself would.
 
 #include <dlfcn.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
+#include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
 #include <sstream>
@@ -35,7 +42,18 @@ struct Rule {
   long n = 0, calls = 0;
   bool onwards = false;
   int error = EIO;
+  int signal = 0;  // sent instead of a failure
 };
+
+int ErrorNamed(const std::string& name) {
+  const std::pair<const char*, int> errors[] = {
+      {"ENOSPC", ENOSPC}, {"ENOENT", ENOENT}, {"EACCES", EACCES}, {"EMFILE", EMFILE},
+      {"ENFILE", ENFILE}, {"EROFS", EROFS},   {"ELOOP", ELOOP},   {"ENOMEM", ENOMEM}};
+  for (const auto& [known, value] : errors) {
+    if (name == known) return value;
+  }
+  return EIO;
+}
 
 // Never destroyed: the program's own handlers at exit still make calls.
 std::vector<Rule>& Rules() {
@@ -48,7 +66,8 @@ std::vector<Rule>& Rules() {
       std::istringstream(text) >> rule.operation >> rule.file >> n >> error;
       rule.n = std::atol(n.c_str());
       rule.onwards = n.back() == '+';
-      if (error == "ENOSPC") rule.error = ENOSPC;
+      rule.error = ErrorNamed(error);
+      if (error == "SIGTERM") rule.signal = SIGTERM;
       parsed->push_back(rule);
     }
     return parsed;
@@ -74,7 +93,9 @@ bool Fails(const char* operation, const std::string& file) {
   for (Rule& rule : Rules()) {
     if (rule.operation != operation || rule.file != file) continue;
     const long call = ++rule.calls;
-    if (call == rule.n || (rule.onwards && call > rule.n)) {
+    if ((call == rule.n || (rule.onwards && call > rule.n)) && rule.signal != 0) {
+      raise(rule.signal);
+    } else if (call == rule.n || (rule.onwards && call > rule.n)) {
       errno = rule.error;
       fails = true;
     }
@@ -103,6 +124,28 @@ Function Next(const char* name) {
 }  // namespace
 
 extern "C" {
+
+std::FILE* fopen(const char* path, const char* mode) {
+  static auto next = Next<std::FILE* (*)(const char*, const char*)>("fopen");
+  return Fails("open", LastComponent(path)) ? nullptr : next(path, mode);
+}
+
+std::FILE* fopen64(const char* path, const char* mode) {
+  static auto next = Next<std::FILE* (*)(const char*, const char*)>("fopen64");
+  return Fails("open", LastComponent(path)) ? nullptr : next(path, mode);
+}
+
+int open(const char* path, int flags, ...) {
+  mode_t mode = 0;
+  if ((flags & O_CREAT) != 0) {
+    va_list rest;
+    va_start(rest, flags);
+    mode = static_cast<mode_t>(va_arg(rest, int));
+    va_end(rest);
+  }
+  static auto next = Next<int (*)(const char*, int, ...)>("open");
+  return Fails("open", LastComponent(path)) ? -1 : next(path, flags, mode);
+}
 
 int getc(std::FILE* stream) {
   if (Fails("read", stream)) {

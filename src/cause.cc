@@ -1,0 +1,66 @@
+#include "cause.h"
+
+#include <cerrno>
+#include <new>
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
+int CauseOf(int error, unsigned long systemError) {
+  // Windows says EACCES for a file that another program holds, and for a
+  // disk that is write-protected.
+  constexpr unsigned long sharingViolation = 32, lockViolation = 33, writeProtect = 19;
+  if (error == EACCES && (systemError == sharingViolation || systemError == lockViolation)) {
+    return heldElsewhere;
+  }
+  if (error == EACCES && systemError == writeProtect) return readOnlyDisk;
+  switch (error) {
+    case EIO:
+      return diskError;
+    case EMFILE:
+    case ENFILE:
+      return noOpenFiles;
+#ifdef EROFS
+    case EROFS:
+      return readOnlyDisk;
+#endif
+#ifdef ELOOP
+    case ELOOP:
+      return linkLoop;
+#endif
+    default:
+      return saidCause;
+  }
+}
+
+int FailureCause() {
+  const int error = errno;
+  unsigned long systemError = 0;
+#ifdef _WIN32
+  systemError = GetLastError();
+#endif
+  if (error == ENOMEM) {
+    if (const std::new_handler handler = std::get_new_handler()) handler();
+  }
+  return CauseOf(error, systemError);
+}
+
+std::string CauseLine(int cause, const std::string& filename) {
+  switch (cause) {
+    case diskError:
+      return "The disk reported an error (an input/output error) with " + filename + ".";
+    case noOpenFiles:
+      return "The system had no more open files to give (too many open files).";
+    case readOnlyDisk:
+      return filename + " is on a disk that can't be written (a read-only file system).";
+    case linkLoop:
+      return filename + " is a link that leads in a loop.";
+    case heldElsewhere:
+      return filename +
+             " is open in another program (Excel, say); close it there, then start Slotwright "
+             "again.";
+    default:
+      return "";
+  }
+}

@@ -1,0 +1,31 @@
+// Why a call of the system failed, as far as a user can act on it.  The
+// failure lines of the program speak of a file that is missing, unreadable
+// or a folder, of permissions and of free space; where the system's reason
+// is another, one more line names it.
+#ifndef SLOTWRIGHT_CAUSE_H_
+#define SLOTWRIGHT_CAUSE_H_
+
+#include <string>
+
+// The causes that a line of their own names.
+constexpr int saidCause = 0;      // the failure line says it, or nothing more can be said
+constexpr int diskError = 1;      // an input/output error
+constexpr int noOpenFiles = 2;    // too many open files, for the process or the system
+constexpr int readOnlyDisk = 3;   // a read-only file system
+constexpr int linkLoop = 4;       // a loop of symbolic links
+constexpr int heldElsewhere = 5;  // on Windows, another program holds the file
+
+// The cause of |error|, a value of errno, and on Windows of |systemError|,
+// the system's own code for the same failure.
+int CauseOf(int error, unsigned long systemError);
+
+// The cause of the call that failed last, from errno and, on Windows, the
+// system's last error; read at once after the call.  Memory that ran out
+// ends the run as memory that runs out anywhere does, through the
+// new-handler.
+int FailureCause();
+
+// The line that names |cause| for |filename|; empty for saidCause.
+std::string CauseLine(int cause, const std::string& filename);
+
+#endif  // SLOTWRIGHT_CAUSE_H_
