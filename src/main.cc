@@ -2,7 +2,9 @@
 // listing ready for import.
 
 #include <csignal>
+#include <cstdlib>
 
+#include "console.h"
 #include "options.h"
 #include "run.h"
 
@@ -16,6 +18,11 @@ int main(int argc, char* argv[]) {
 #ifdef SIGXFSZ
   std::signal(SIGXFSZ, SIG_IGN);
 #endif
+  // However the process ends but by a signal, a window that Explorer opened
+  // for it stays until it has been read: this runs after every other
+  // handler at exit.
+  NoteHowStarted();
+  std::atexit(KeepWindowOpen);
   if (argc <= 1) return GenerationRun();
   return DispatchOption(argv[1]);
 }

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "console.h"
 #include "listing.h"
 #include "report.h"
 #include "uploads.h"
@@ -15,6 +16,7 @@ void ExitOutOfMemory() {
   std::fputs(helpHint, stdout);
   std::fputs("\n", stdout);
   std::fflush(stdout);
+  KeepWindowOpen();
   // Every row is flushed as it is made; nothing else needs to run.
   std::_Exit(1);
 }

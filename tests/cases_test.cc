@@ -400,9 +400,10 @@ TEST(StopTest, EndsAWaitingRunAtOnce) {
 
 // Rows of 3 MiB take the kernel long enough to write that the listing can be
 // seen half written.  A stop signal sent then ends the run once the row is
-// whole, as the signal would; one ignored from the start, as under nohup,
-// stays ignored however often it comes.  A run that ends before it was seen
-// half written, on a busy machine, is tried again.
+// whole, as the signal would, also after SIGINT, the program's first, was
+// ignored from the start; one ignored from the start, as under nohup, stays
+// ignored however often it comes.  A run that ends before it was seen half
+// written, on a busy machine, is tried again.
 TEST(StopTest, EndsARunOnlyBetweenRows) {
   const std::string site(1 << 20, 's'), code = site + "-Sports-MediumRectangle";
   const std::string row = code + "," + code +
@@ -414,6 +415,7 @@ TEST(StopTest, EndsARunOnlyBetweenRows) {
   for (const int signal : stopSignals) {
     bool sent = false;
     RunOptions options;
+    options.ignoredSignal = signal == SIGINT ? 0 : SIGINT;  // the program's first
     options.during = [&dir, &row, &sent, signal](std::intptr_t child) {
       std::error_code none;  // no listing yet: the size of none is -1
       siginfo_t ended{};
@@ -440,6 +442,22 @@ TEST(StopTest, EndsARunOnlyBetweenRows) {
     for (int flood = 0; flood < 100'000; ++flood) kill(static_cast<pid_t>(child), SIGHUP);
   };
   EXPECT_EQ(std::get<2>(RunProgram(dir, {}, ignoring)), 0);
+  fs::remove_all(dir);
+}
+
+// Every file that a run makes gets the permissions of every file the user
+// makes: read and write for all, less what the umask takes away.
+TEST(FilesTest, GetTheUsersPermissions) {
+  const fs::path dir = ScratchCopy(fs::path(SLOTWRIGHT_CASES) /
+                                   "existing-codes-leave-units-out-of-the-upload" / "dir");
+  RunOptions options;
+  options.umask = 027;
+  EXPECT_EQ(std::get<2>(RunProgram(dir, {}, options)), 0);
+  for (const char* file : {"ad_units.csv", "ad_units_001.csv"}) {
+    EXPECT_EQ(fs::status(dir / file).permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read)
+        << file;
+  }
   fs::remove_all(dir);
 }
 
