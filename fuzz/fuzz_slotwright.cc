@@ -97,12 +97,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::fwrite(table.data(), 1, table.size(), tableFile);
   std::rewind(tableFile);
   bool utf16, unreadable;
+  std::size_t line = 0;
   const std::optional<std::string> found =
-      FindDescription(fileno(tableFile), adSize, chunk, utf16, unreadable);
-  if (utf16 != (table.compare(0, 2, "\xFF\xFE") == 0 || table.compare(0, 2, "\xFE\xFF") == 0) ||
-      unreadable) {
-    std::abort();
-  }
+      FindDescription(fileno(tableFile), adSize, chunk, utf16, unreadable, line);
+  const auto ascii = [&table](std::size_t at) {
+    return table[at] > 0 && static_cast<unsigned char>(table[at]) < 0x80;
+  };
+  const bool utf16Start =
+      table.compare(0, 2, "\xFF\xFE") == 0 || table.compare(0, 2, "\xFE\xFF") == 0 ||
+      (table.size() >= 2 && ((ascii(0) && table[1] == '\0') || (table[0] == '\0' && ascii(1))));
+  if (utf16 != utf16Start || unreadable || found.has_value() != (line != 0)) std::abort();
   std::fclose(tableFile);
   if (!utf16 && found != ExpectedDescription(table, adSize)) std::abort();
 

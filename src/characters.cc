@@ -10,6 +10,19 @@ const std::pair<char32_t, char32_t> lettersAndNumbers[] = {
 #include "letters_and_numbers.inc"
 };
 
+const std::pair<char32_t, char32_t> invisibles[] = {
+#include "invisible.inc"
+};
+
+// Whether |c| falls in one of |ranges|, which are in order.
+template <std::size_t count>
+bool InRanges(const std::pair<char32_t, char32_t> (&ranges)[count], char32_t c) {
+  const auto after =
+      std::upper_bound(std::begin(ranges), std::end(ranges), c,
+                       [](char32_t value, const auto& range) { return value < range.first; });
+  return after != std::begin(ranges) && c <= std::prev(after)->second;
+}
+
 // Taken in a code by every network: ASCII letters, digits and these.
 bool IsTakenAscii(char c) {
   constexpr std::string_view punctuation = "_-.*\"\\/!<:()";
@@ -19,12 +32,6 @@ bool IsTakenAscii(char c) {
 
 std::string Quoted(std::string_view character) { return '"' + std::string(character) + '"'; }
 
-std::string CodePoint(char32_t c) {
-  char shown[16];
-  std::snprintf(shown, sizeof shown, "U+%04X", static_cast<unsigned>(c));
-  return shown;
-}
-
 // A refused ASCII byte: printable ones as they are, others by code point.
 std::string RefusedAscii(char c) {
   return c > ' ' && c < '\x7F' ? Quoted(std::string_view(&c, 1)) : CodePoint(c);
@@ -32,11 +39,41 @@ std::string RefusedAscii(char c) {
 
 }  // namespace
 
-bool IsLetterOrNumber(char32_t c) {
-  const auto after =
-      std::upper_bound(std::begin(lettersAndNumbers), std::end(lettersAndNumbers), c,
-                       [](char32_t value, const auto& range) { return value < range.first; });
-  return after != std::begin(lettersAndNumbers) && c <= std::prev(after)->second;
+bool IsLetterOrNumber(char32_t c) { return InRanges(lettersAndNumbers, c); }
+
+bool IsInvisible(char32_t c) { return InRanges(invisibles, c); }
+
+bool IsWhiteSpaceOrZeroWidth(char32_t c) {
+  // White_Space, from Unicode's PropList.txt, then the zero-width ones.
+  const std::pair<char32_t, char32_t> spaces[] = {
+      {0x09, 0x0D},     {0x20, 0x20},     {0x85, 0x85},     {0xA0, 0xA0},
+      {0x1680, 0x1680}, {0x2000, 0x200D}, {0x2028, 0x2029}, {0x202F, 0x202F},
+      {0x205F, 0x2060}, {0x3000, 0x3000}, {0xFEFF, 0xFEFF}};
+  return InRanges(spaces, c);
+}
+
+std::string CodePoint(char32_t c) {
+  char shown[16];
+  std::snprintf(shown, sizeof shown, "U+%04X", static_cast<unsigned>(c));
+  return shown;
+}
+
+std::string Shown(std::string_view text) {
+  std::string shown;
+  char32_t c = 0;
+  for (std::size_t at = 0, length; at < text.size(); at += std::max<std::size_t>(length, 1)) {
+    length = DecodeUtf8(text, at, c);
+    if (length == 0) {
+      char byte[8];
+      std::snprintf(byte, sizeof byte, "<0x%02X>", static_cast<unsigned char>(text[at]));
+      shown += byte;
+    } else if (IsInvisible(c)) {
+      shown += '<' + CodePoint(c) + '>';
+    } else {
+      shown.append(text, at, length);
+    }
+  }
+  return shown;
 }
 
 std::size_t DecodeUtf8(std::string_view bytes, std::size_t at, char32_t& c) {

@@ -20,6 +20,26 @@ constexpr std::size_t characterKinds = 3;
 // categories L and N, by the version that letters_and_numbers.inc names).
 bool IsLetterOrNumber(char32_t c);
 
+// Whether a terminal shows |c| as something other than itself, or not at
+// all: a control, white space other than the blank, a format character, a
+// combining mark, private use or an unassigned code point (invisible.inc).
+bool IsInvisible(char32_t c);
+
+// Whether |c| is white space, by Unicode's White_Space property, or one of
+// the characters that take no room though they aren't: U+200B, U+200C,
+// U+200D, U+2060 and U+FEFF.  Pasted from a web page or a spreadsheet, they
+// hide in a size.
+bool IsWhiteSpaceOrZeroWidth(char32_t c);
+
+// "U+00A0": a code point as the import check names it, four hexadecimal
+// digits at least.
+std::string CodePoint(char32_t c);
+
+// |text| as the import check shows it between double quotes: each invisible
+// character as <U+XXXX>, each byte that is no part of well-formed UTF-8 as
+// <0xFC>, everything else as it is.
+std::string Shown(std::string_view text);
+
 // The length of the UTF-8 sequence at |at| in |bytes|, with its character in
 // |c|; 0 where no well-formed sequence stands there (an overlong form, a
 // surrogate, a code point above U+10FFFF, a cut sequence, a stray byte).

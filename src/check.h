@@ -16,6 +16,10 @@
 // once, when the run first meets it; a unit then costs a look at what its
 // entries hold, and the hash of its code.
 //
+// Entries are shown with the characters that a terminal doesn't show made
+// visible, <U+00A0> or <0xFC>; the findings file keeps them as they are, and
+// names every entry and unit behind a finding, where a line names five.
+//
 // Codes are told apart by a 64-bit hash, 8 bytes in a table at most three
 // quarters full, so that a million units take 16 MiB (24 MiB while the table
 // grows); two different codes share a hash with a chance of about one in
@@ -43,11 +47,11 @@ void NoteSite(std::size_t line, const std::string& site);
 void NoteSection(std::size_t line, const std::string& section);
 
 // Notes a unit the run wrote: its |code|, and its |size|, the entry at
-// |sizeLine| of the size list, whose description is |sizeDescription|, and
-// whether the table held no line for it (|sizeUndocumented|).  The unit's
+// |sizeLine| of the size list, whose description is |sizeDescription|, from
+// line |tableLine| of the table (0 where no line describes it).  The unit's
 // site and section are the ones noted last.
 void NoteUnit(const std::string& code, std::size_t sizeLine, const std::string& size,
-              std::string_view sizeDescription, bool sizeUndocumented);
+              std::string_view sizeDescription, std::size_t tableLine);
 
 // Whether the uploads would differ from the listing: more units than one
 // upload takes, or units whose code the network holds already, but not all.
@@ -57,9 +61,21 @@ bool UploadsDiffer();
 // where there is no existing_codes.txt.
 const std::vector<bool>& LeftOutUnits();
 
+// After a run that completed with a finding: writes the findings file,
+// ad_units_check.csv, a row for every entry and unit that the check names
+// (|written| says whether it did).  Where it can't, it says so, leaves none,
+// and returns false.  A stop signal meanwhile removes it before the run
+// ends.
+bool WriteFindings(bool& written);
+
+// Removes the findings file that this run is writing, if it is; says so
+// where it can't.  It allocates nothing, so that the new-handler may call
+// it.
+void RemoveUnfinishedFindings();
+
 // After a run that completed: says what the ad server would refuse in the
-// units noted, if anything, and where it comes from, and which of the
-// |uploads| written to upload.
-void PrintImportCheck(std::uintmax_t uploads);
+// units noted, if anything, and where it comes from; which of the |uploads|
+// written to upload; and where the findings file is, where it was written.
+void PrintImportCheck(std::uintmax_t uploads, bool findingsWritten);
 
 #endif  // SLOTWRIGHT_CHECK_H_

@@ -5,20 +5,22 @@
 #include <cstring>
 
 #include "cause.h"
+#include "characters.h"
 #include "report.h"
 #include "slotwright.h"
 #include "text.h"
 
-std::optional<std::string> DescriptionAfter(std::string_view line, std::size_t wordEnd) {
-  std::size_t text = wordEnd;
-  while (text < line.size() && IsWhiteSpace(line[text])) ++text;
-  if (text == line.size()) return std::nullopt;
-  return CheckEndString(std::string(line.substr(text)));
-}
+namespace {
 
-std::optional<std::string> FindDescription(int table, std::string_view size, std::string& chunk,
-                                           bool& utf16, bool& unreadable) {
+// Reads |table|, a file opened by OpenPieces, from its start in pieces of at
+// most |chunk|.size() bytes (three at least) taken into |chunk|, and hands
+// each line, without its line feed, and its number to |visit| until that
+// returns true.  One byte-order mark at the start is skipped.  Stops at once
+// where the table begins as UTF-16 (|utf16|) or a read fails (|unreadable|).
+template <typename Visit>
+void ScanTable(int table, std::string& chunk, bool& utf16, bool& unreadable, Visit visit) {
   std::string cutLine;  // the start of a line that a piece's end cut off
+  std::size_t number = 0;
   utf16 = unreadable = false;
   for (bool first = true;; first = false) {
     // The first piece holds three bytes at least, or the whole table, so
@@ -29,7 +31,7 @@ std::optional<std::string> FindDescription(int table, std::string_view size, std
          got += static_cast<std::size_t>(read)) {
       if (read < 0) {
         unreadable = true;
-        return std::nullopt;
+        return;
       }
     }
     if (got == 0) break;
@@ -37,8 +39,8 @@ std::optional<std::string> FindDescription(int table, std::string_view size, std
     const char* const end = next + got;
     if (first) {
       const std::string_view start(next, std::min<std::size_t>(got, 3));
-      utf16 = IsUtf16Mark(start.substr(0, 2));
-      if (utf16) return std::nullopt;
+      utf16 = IsUtf16Start(start.substr(0, 2));
+      if (utf16) return;
       if (start == byteOrderMark) next += byteOrderMark.size();
     }
     for (const char* lineFeed;
@@ -46,22 +48,54 @@ std::optional<std::string> FindDescription(int table, std::string_view size, std
          next = lineFeed + 1) {
       std::string_view line(next, lineFeed - next);
       if (!cutLine.empty()) line = cutLine.append(line);
-      if (std::optional<std::string> description = DescribeLine(line, size)) return description;
+      if (visit(line, ++number)) return;
       cutLine.clear();
     }
     cutLine.append(next, end);
   }
   // The last line need not end with a line feed.
-  return DescribeLine(cutLine, size);
+  visit(cutLine, ++number);
 }
 
-namespace {
-
-bool lastLookupFoundNoLine = false;
+std::size_t lastLookupLine = 0;
 
 }  // namespace
 
-bool LastLookupFoundNoLine() { return lastLookupFoundNoLine; }
+std::optional<std::string> DescriptionAfter(std::string_view line, std::size_t wordEnd) {
+  std::size_t text = wordEnd;
+  while (text < line.size() && IsWhiteSpace(line[text])) ++text;
+  if (text == line.size()) return std::nullopt;
+  return CheckEndString(std::string(line.substr(text)));
+}
+
+char32_t NearSeparator(std::string_view line, std::string_view size) {
+  std::size_t word = 0;
+  while (word < line.size() && IsWhiteSpace(line[word])) ++word;
+  char32_t c = 0;
+  const std::size_t wordEnd = word + size.size();
+  if (size.empty() || line.substr(word, size.size()) != size || wordEnd >= line.size() ||
+      DecodeUtf8(line, wordEnd, c) == 0 || !IsWhiteSpaceOrZeroWidth(c) ||
+      (c < 0x80 && IsWhiteSpace(static_cast<char>(c)))) {
+    return 0;
+  }
+  return c;
+}
+
+std::optional<std::string> FindDescription(int table, std::string_view size, std::string& chunk,
+                                           bool& utf16, bool& unreadable, std::size_t& line) {
+  std::optional<std::string> description;
+  line = 0;
+  ScanTable(table, chunk, utf16, unreadable,
+            [&description, &line, size](std::string_view text, std::size_t number) {
+              description = DescribeLine(text, size);
+              if (description) line = number;
+              return description.has_value();
+            });
+  if (utf16 || unreadable) description.reset();
+  return description;
+}
+
+std::size_t LastLookupLine() { return lastLookupLine; }
 
 std::string GetAdDescription(std::string size) {
   // The table is opened, read from its start and closed on every call:
@@ -73,13 +107,30 @@ std::string GetAdDescription(std::string size) {
     std::exit(1);
   }
   bool utf16, unreadable;
-  std::optional<std::string> description = FindDescription(table, size, chunk, utf16, unreadable);
+  std::optional<std::string> description =
+      FindDescription(table, size, chunk, utf16, unreadable, lastLookupLine);
   const int cause = unreadable ? FailureCause() : saidCause;  // before the close
   ClosePieces(table);
   if (utf16) ReportUtf16(adDescriptionFilename);
   if (unreadable) ReportReadFailure(adDescriptionFilename, cause);
   if (utf16 || unreadable) std::exit(1);
-  lastLookupFoundNoLine = !description;
   if (!description) return "Undocumented ad size";
   return *std::move(description);
+}
+
+std::tuple<std::size_t, std::string, char32_t> FindNearLine(const std::string& size) {
+  std::tuple<std::size_t, std::string, char32_t> near{0, "", 0};
+  const int table = OpenPieces(adDescriptionFilename);
+  if (table < 0) return near;
+  std::string chunk(std::size_t{1} << 16, '\0');
+  bool utf16, unreadable;
+  ScanTable(table, chunk, utf16, unreadable,
+            [&near, &size](std::string_view line, std::size_t number) {
+              const char32_t separator = NearSeparator(line, size);
+              if (separator != 0) near = {number, CheckEndString(std::string(line)), separator};
+              return separator != 0;
+            });
+  ClosePieces(table);
+  if (utf16 || unreadable) return {0, "", 0};
+  return near;
 }

@@ -4,9 +4,11 @@
 #define SLOTWRIGHT_LOOKUP_H_
 
 #include <algorithm>
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <tuple>
 
 // Blank, and tab to carriage return: the bytes that separate words.
 inline bool IsWhiteSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
@@ -35,11 +37,12 @@ inline std::optional<std::string> DescribeLine(std::string_view line, std::strin
 
 // Reads |table|, a file opened by OpenPieces, from its start in pieces of
 // at most |chunk|.size() bytes (three at least) taken into |chunk|, and hands
-// each line to DescribeLine until one describes |size|.  One byte-order mark
-// at the start is skipped.  Nothing when no line does, and where the table
-// begins as UTF-16 (|utf16|) or a read fails (|unreadable|).
+// each line to DescribeLine until one describes |size|; |line| is that
+// line's number, counted from 1.  One byte-order mark at the start is
+// skipped.  Nothing when no line does, and where the table begins as UTF-16
+// (|utf16|) or a read fails (|unreadable|).
 std::optional<std::string> FindDescription(int table, std::string_view size, std::string& chunk,
-                                           bool& utf16, bool& unreadable);
+                                           bool& utf16, bool& unreadable, std::size_t& line);
 
 // Returns the description of |size| in the description table, or "Undocumented
 // ad size" when no line gives one.
@@ -49,8 +52,19 @@ std::optional<std::string> FindDescription(int table, std::string_view size, std
 // reported and ends the process with status 1.
 std::string GetAdDescription(std::string size);
 
-// Whether the last call of GetAdDescription found no line that describes its
-// size, rather than a line that gives "Undocumented ad size" as its text.
-bool LastLookupFoundNoLine();
+// The line of the table that gave the last call of GetAdDescription its
+// description; 0 where no line described the size, rather than a line that
+// gives "Undocumented ad size" as its text.
+std::size_t LastLookupLine();
+
+// Where a line of the table, as |line| holds it, begins with |size| followed
+// by white space other than the lookup's or by a character that takes no
+// room (a no-break space, say), that character; 0 otherwise.  Such a line
+// almost describes the size, and is the one to mend.
+char32_t NearSeparator(std::string_view line, std::string_view size);
+
+// The first line of the table that almost describes |size|: its number
+// (0 for none), its text and the character after the size.
+std::tuple<std::size_t, std::string, char32_t> FindNearLine(const std::string& size);
 
 #endif  // SLOTWRIGHT_LOOKUP_H_

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "check.h"
 #include "console.h"
 #include "listing.h"
 #include "report.h"
@@ -11,6 +12,7 @@
 void ExitOutOfMemory() {
   RemoveUnfinishedListing();
   RemoveUnfinishedUploads();
+  RemoveUnfinishedFindings();
   std::fputs("Could not generate the ad units. Be sure that there is enough free memory.\n",
              stdout);
   std::fputs(helpHint, stdout);

@@ -116,12 +116,11 @@ bool WriteUnits(std::FILE* sizes, std::FILE*& listing, std::uintmax_t& listed,
     const std::string code = GenerateCode(size, site, section);
     const std::string name = GenerateName(size, site, section);
     const std::string description = GenerateDescription(size, site, section);
-    const bool undocumented = LastLookupFoundNoLine();  // the description's lookup is the last
+    const std::size_t tableLine = LastLookupLine();  // the description's lookup is the last
     FormatRow(code, name, size, description, row);
     if (!WriteRow(listing, row, listed)) return false;
     NoteUnit(code, line, size,
-             std::string_view(description).substr(0, description.size() - placeBytes),
-             undocumented);
+             std::string_view(description).substr(0, description.size() - placeBytes), tableLine);
   }
   return EndPass(sizes, adSizesFilename);
 }
@@ -190,6 +189,8 @@ int GenerationRun() {
   PrintLine("Ad units created and saved to " + adUnitsFilename + ".");
   std::uintmax_t uploads = 0;
   if (UploadsDiffer() && !WriteUploads(LeftOutUnits(), uploads)) return 1;
-  PrintImportCheck(uploads);
+  bool findingsWritten = false;
+  if (!WriteFindings(findingsWritten)) return 1;
+  PrintImportCheck(uploads, findingsWritten);
   return 0;
 }

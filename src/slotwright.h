@@ -21,6 +21,9 @@ inline const std::string sectionsFilename = "sections.txt";
 inline const std::string adSizesFilename = "adsizes.txt";
 inline const std::string adDescriptionFilename = "addescription.txt";
 inline const std::string adUnitsFilename = "ad_units.csv";
+// Written beside the listing: every entry and unit behind the import check's
+// findings.
+inline const std::string adUnitsCheckFilename = "ad_units_check.csv";
 // Optional: the codes that the ad server's network holds already.
 inline const std::string existingCodesFilename = "existing_codes.txt";
 

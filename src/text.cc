@@ -16,18 +16,21 @@
 
 namespace {
 
-// Whether |file| begins with a UTF-16 byte-order mark.  It reads past the
-// first byte only when that byte may begin one, and then goes back to the start; a file that
-// can't go back, a pipe say, has lost what was read, and sets |unreadable|.
+// Whether |file| begins as UTF-16 text, with a mark or without.  It reads
+// past the first byte only when that byte may begin it, and then goes back to
+// the start.  A file that can't go back, a pipe say, has lost what was read
+// after a first byte of a mark, and sets |unreadable|; after any other, the
+// byte is put back and the file taken as text without a look at the second.
 bool StartsAsUtf16(std::FILE* file, bool& unreadable) {
   const int first = std::getc(file);
-  if (first != 0xFF && first != 0xFE) {
+  const bool mark = first == 0xFF || first == 0xFE;
+  if (!mark && (first == EOF || first >= 0x80 || std::ftell(file) < 0)) {
     unreadable = std::ferror(file) || (first != EOF && std::ungetc(first, file) == EOF);
     return false;
   }
   const char start[] = {static_cast<char>(first), static_cast<char>(std::getc(file))};
-  unreadable = !Rewind(file);
-  return IsUtf16Mark(std::string_view(start, 2));
+  unreadable = std::ferror(file) || !Rewind(file);
+  return IsUtf16Start(std::string_view(start, 2));
 }
 
 }  // namespace

@@ -26,6 +26,15 @@ inline bool IsUtf16Mark(std::string_view start) {
   return start == "\xFF\xFE" || start == "\xFE\xFF";
 }
 
+// Whether |start|, the first two bytes of a file, begins UTF-16 text: a mark,
+// or, without one, an ASCII character (1 to 127) and a NUL byte, or a NUL and
+// an ASCII character, as UTF-16 writes ASCII.
+inline bool IsUtf16Start(std::string_view start) {
+  const auto ascii = [](char c) { return c > 0 && static_cast<unsigned char>(c) < 0x80; };
+  return IsUtf16Mark(start) || (start.size() == 2 && ((ascii(start[0]) && start[1] == '\0') ||
+                                                      (start[0] == '\0' && ascii(start[1]))));
+}
+
 // Brings |file| back to its first byte; false where it can't go back.
 bool Rewind(std::FILE* file);
 

@@ -159,7 +159,9 @@ bool RemoveEarlierUploads() {
     const std::string name = entry->path().filename().string();
     // A folder of that name is no upload: writing one there fails later.
     std::error_code unknown;  // then it is tried as a file
-    if (IsUploadName(name) && !entry->is_directory(unknown)) names.push_back(name);
+    if ((IsUploadName(name) || name == adUnitsCheckFilename) && !entry->is_directory(unknown)) {
+      names.push_back(name);
+    }
   }
   // A folder that can't be listed may hold uploads that would outlive
   // their listing.

@@ -20,9 +20,9 @@ bool IsUploadName(std::string_view name);
 // The name of upload |number|, counted from 1, written into |name|.
 void UploadName(std::uintmax_t number, char (&name)[32]);
 
-// Removes every upload in the current folder, before the listing they were
-// made from is emptied.  False where one can't be removed, which it has
-// reported; those before it are gone.
+// Removes every upload in the current folder, and the findings file, before
+// the listing they were made from is emptied.  False where one can't be
+// removed, which it has reported; those before it are gone.
 bool RemoveEarlierUploads();
 
 // Writes the uploads from the listing as it stands: its rows byte for byte,

@@ -11,7 +11,8 @@
 namespace {
 
 // The first line whose first word is the size, with more than white space
-// after it, describes the size, wherever the pieces of the table are cut.
+// after it, describes the size, wherever the pieces of the table are cut;
+// its number is counted from 1, a first line with a mark too.
 TEST(LookupTest, FindsTheFirstLineWhoseFirstWordIsTheSize) {
   const std::string table =
       "\xEF\xBB\xBF"
@@ -21,15 +22,16 @@ TEST(LookupTest, FindsTheFirstLineWhoseFirstWordIsTheSize) {
   const struct {
     std::string table, size;
     std::optional<std::string> description;
+    std::size_t line;
   } cases[] = {
-      {table, "300x250", "Medium Rectangle"},
-      {table, "160x600", "Wide Skyscraper \t"},
-      {table, "970x90", "Large\r"},
-      {table, "728x90", std::nullopt},
-      {"300x250 Medium Rectangle", "300x25", std::nullopt},
-      {"300x25 Medium Rectangle", "300x250", std::nullopt},
-      {"Medium 300x250 Rectangle", "300x250", std::nullopt},
-      {"300x250  Medium Rectangle", "300x250 ", std::nullopt},
+      {table, "300x250", "Medium Rectangle", 1},
+      {table, "160x600", "Wide Skyscraper \t", 6},
+      {table, "970x90", "Large\r", 9},
+      {table, "728x90", std::nullopt, 0},
+      {"300x250 Medium Rectangle", "300x25", std::nullopt, 0},
+      {"300x25 Medium Rectangle", "300x250", std::nullopt, 0},
+      {"Medium 300x250 Rectangle", "300x250", std::nullopt, 0},
+      {"300x250  Medium Rectangle", "300x250 ", std::nullopt, 0},
   };
   const std::filesystem::path path =
       std::filesystem::temp_directory_path() / ("slotwright-lookup-" + std::to_string(rand()));
@@ -39,8 +41,10 @@ TEST(LookupTest, FindsTheFirstLineWhoseFirstWordIsTheSize) {
       std::string chunk(pieces, '\0');
       const int table = OpenPieces(path.string());
       bool utf16, unreadable;
-      EXPECT_EQ(FindDescription(table, c.size, chunk, utf16, unreadable), c.description)
+      std::size_t line = 99;
+      EXPECT_EQ(FindDescription(table, c.size, chunk, utf16, unreadable, line), c.description)
           << c.size << " / " << pieces;
+      EXPECT_EQ(line, c.line) << c.size << " / " << pieces;
       ClosePieces(table);
     }
   }
