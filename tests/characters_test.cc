@@ -47,6 +47,16 @@ TEST(CharactersTest, SortsEachCharacterOfAPart) {
       {"\xF4\x8F\xBF\xBF", false, "U+10FFFF", "", ""},                // the last code point
       {"\xC2\xAA\xC2\xAB", false, "U+00AB", "\"\xC2\xAA\"", ""},      // the edges of a range
       {"\xF0\xB1\x8D\x8A\xF0\xB1\x8D\x8B", false, "U+3134B", "\"\xF0\xB1\x8D\x8A\"", ""},
+      {"Z_\\", false, "", "", ""},      // between Z and a, _ and \ are taken
+      {"a[b", false, "\"[\"", "", ""},  // and the others refused
+      {"a]b", false, "\"]\"", "", ""},
+      {"a^b", false, "\"^\"", "", ""},
+      {"a`b", false, "\"`\"", "", ""},
+      {"a\x7F", false, "U+007F", "", ""},  // DEL
+      {"\xF8\x88\x80\x80\x80", false, "", "", "byte 0xF8"},
+      {"\xFF", false, "", "", "byte 0xFF"},
+      {"\xFC&x", false, "\"&\"", "", "byte 0xFC"},  // ASCII at an odd position
+      {"\xFCx&", false, "\"&\"", "", "byte 0xFC"},  // and at an even one
   };
   for (const auto& c : cases) {
     const auto kinds = CharacterKinds(c.part, c.startsCode);
@@ -54,6 +64,30 @@ TEST(CharactersTest, SortsEachCharacterOfAPart) {
     EXPECT_EQ(kinds[beyondAsciiKind], c.beyondAscii) << c.part;
     EXPECT_EQ(kinds[notUtf8Kind], c.notUtf8) << c.part;
   }
+}
+
+// What the check shows of a text between double quotes: every character
+// that a terminal doesn't show as itself by its number, every byte that is
+// no part of UTF-8 by its value, and the rest as it is.
+TEST(CharactersTest, ShowsWhatATerminalWouldNot) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"Gazette Post", "Gazette Post"},                                    // a blank stays
+      {std::string("a\0b\tc\rd", 7), "a<U+0000>b<U+0009>c<U+000D>d"},      // C0
+      {"a\x7F", "a<U+007F>"},                                              // DEL
+      {"\xC2\x80\xC2\x85", "<U+0080><U+0085>"},                            // C1
+      {"Metro\xC2\xA0News\xE3\x80\x80", "Metro<U+00A0>News<U+3000>"},      // white space
+      {"a\xE2\x80\x8B\xC2\xAD\xEF\xBB\xBF", "a<U+200B><U+00AD><U+FEFF>"},  // format
+      {"\xF3\xA0\x80\x81", "<U+E0001>"},             // five digits where needed
+      {"Cafe\xCC\x81 Noir", "Cafe<U+0301> Noir"},    // combining
+      {"\xEE\x80\x80\xCD\xB8", "<U+E000><U+0378>"},  // private use, unassigned
+      {"Z\xFCrich Post", "Z<0xFC>rich Post"},        // not UTF-8
+      {"\xC0\xAF", "<0xC0><0xAF>"},                  // overlong
+      {"Caf\xC3\xA9 O\xE2\x80\x99"
+       "Brien \xE6\x9D\xB1 \xF0\x9F\x98\x80",
+       "Caf\xC3\xA9 O\xE2\x80\x99"
+       "Brien \xE6\x9D\xB1 \xF0\x9F\x98\x80"},  // visible
+  };
+  for (const auto& [text, shown] : cases) EXPECT_EQ(Shown(text), shown) << text;
 }
 
 }  // namespace

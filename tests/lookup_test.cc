@@ -51,4 +51,23 @@ TEST(LookupTest, FindsTheFirstLineWhoseFirstWordIsTheSize) {
   std::filesystem::remove(path);
 }
 
+// A line that would describe the size but for what follows it: white space
+// that the table doesn't take there, or a character that takes no room.
+TEST(LookupTest, FindsALineThatAlmostDescribesTheSize) {
+  const struct {
+    std::string line;
+    char32_t separator;
+  } cases[] = {
+      {"300x250\xC2\xA0Medium Rectangle", 0xA0},
+      {" \t300x250\xE2\x80\x8BMedium", 0x200B},
+      {"300x250\xC2\x85Medium", 0x85},
+      {"300x250\tMedium Rectangle", 0},  // the lookup takes it
+      {"300x250\vMedium Rectangle", 0},
+      {"300x2500\xC2\xA0Medium", 0},
+      {"300x250", 0},
+      {"Medium 300x250\xC2\xA0Rectangle", 0},
+  };
+  for (const auto& c : cases) EXPECT_EQ(NearSeparator(c.line, "300x250"), c.separator) << c.line;
+}
+
 }  // namespace
