@@ -22,9 +22,12 @@ namespace {
 // after a first byte of a mark, and sets |unreadable|; after any other, the
 // byte is put back and the file taken as text without a look at the second.
 bool StartsAsUtf16(std::FILE* file, bool& unreadable) {
+  // Asked before anything is read: a text stream's position after a read
+  // may be told only to fseek.
+  const bool canGoBack = std::fseek(file, 0, SEEK_SET) == 0;
   const int first = std::getc(file);
   const bool mark = first == 0xFF || first == 0xFE;
-  if (!mark && (first == EOF || first >= 0x80 || std::ftell(file) < 0)) {
+  if (!mark && (first == EOF || first >= 0x80 || !canGoBack)) {
     unreadable = std::ferror(file) || (first != EOF && std::ungetc(first, file) == EOF);
     return false;
   }
