@@ -11,7 +11,7 @@
 // ERROR is SIGTERM, sends the process that signal at that call, which then
 // goes on as it would:
 //   open    fopen or open;
-//   read    getc or read: the byte or the piece is not read;
+//   read    getc, fread or read: the byte or the piece is not read;
 //   seek    fseek;
 //   write   fwrite: half of the bytes are written;
 //   close   fclose: the file is closed, then the call reports a failure;
@@ -154,6 +154,15 @@ int getc(std::FILE* stream) {
   }
   static auto next = Next<int (*)(std::FILE*)>("getc");
   return next(stream);
+}
+
+std::size_t fread(void* to, std::size_t size, std::size_t count, std::FILE* stream) {
+  if (Fails("read", stream)) {
+    stream->_flags |= _IO_ERR_SEEN;
+    return 0;
+  }
+  static auto next = Next<std::size_t (*)(void*, std::size_t, std::size_t, std::FILE*)>("fread");
+  return next(to, size, count, stream);
 }
 
 std::size_t fwrite(const void* from, std::size_t size, std::size_t count, std::FILE* stream) {
