@@ -87,9 +87,11 @@ std::optional<std::string> FindDescription(int table, std::string_view size, std
   line = 0;
   ScanTable(table, chunk, utf16, unreadable,
             [&description, &line, size](std::string_view text, std::size_t number) {
-              description = DescribeLine(text, size);
-              if (description) line = number;
-              return description.has_value();
+              std::optional<std::string> found = DescribeLine(text, size);
+              if (!found) return false;
+              description = std::move(found);
+              line = number;
+              return true;
             });
   if (utf16 || unreadable) description.reset();
   return description;
