@@ -422,9 +422,7 @@ void NoteUnit(const std::string& code, std::size_t sizeLine, const std::string& 
   if (characters > maxCodeCharacters) overlong.emplace_back(units, characters);
 }
 
-bool UploadsDiffer() {
-  return (units > maxUnitsInOneUpload || !inNetwork.empty()) && inNetwork.size() < units;
-}
+bool UploadsDiffer() { return units > maxUnitsInOneUpload || !inNetwork.empty(); }
 
 const std::vector<bool>& LeftOutUnits() { return leftOut; }
 

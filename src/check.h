@@ -54,7 +54,7 @@ void NoteUnit(const std::string& code, std::size_t sizeLine, const std::string& 
               std::string_view sizeDescription, std::size_t tableLine);
 
 // Whether the uploads would differ from the listing: more units than one
-// upload takes, or units whose code the network holds already, but not all.
+// upload takes, or units whose code the network holds already.
 bool UploadsDiffer();
 
 // For each unit noted, whether existing_codes.txt lists its code; empty

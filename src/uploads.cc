@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <string>
 
@@ -25,38 +26,7 @@ bool writingUploads = false;
 std::uintmax_t uploadsMade = 0;
 std::FILE* openUpload = nullptr;
 
-// Says, in pieces that need no memory, that |name| is to be deleted by hand.
-void SayDelete(const char* name, const char* whose) {
-  std::fputs("Could not remove ", stdout);
-  std::fputs(name, stdout);
-  std::fputs(whose, stdout);
-  std::fflush(stdout);
-}
-
 bool Remove(const char* name) { return std::remove(name) == 0 || errno == ENOENT; }
-
-// Where a row of the listing ends, read as a reader of comma-separated
-// values reads it: a field that begins with a double quote runs to the
-// double quote that closes it, line feeds and commas included.  Other
-// fields hold no line feed, as the listing quotes every field that does.
-struct RowEnds {
-  bool fieldStart = true, quotedField = false, inQuotes = false;
-
-  // Whether |c| ends a row.
-  bool At(char c) {
-    if (fieldStart) {
-      fieldStart = false;
-      quotedField = inQuotes = c == '"';
-      if (quotedField) return false;
-    } else if (quotedField && c == '"') {
-      inQuotes = !inQuotes;  // a doubled quote goes out and back in
-      return false;
-    }
-    if (inQuotes) return false;
-    fieldStart = c == ',' || c == '\n';
-    return c == '\n';
-  }
-};
 
 // Opens the next upload, one that wasn't there: a file that stands at its
 // name now is none that this run may overwrite.
@@ -75,31 +45,32 @@ bool CloseUpload() {
   return std::fclose(upload) == 0;
 }
 
-// Copies the listing's rows to the uploads.  False where an upload failed:
-// |failed| is its number, and |cause| says why.
+// Copies the listing's rows to the uploads.  A row ends at its line feed:
+// no field holds one, as every field comes from a line of a list or of the
+// table.  False where an upload failed: |failed| is its number, and |cause|
+// says why.
 bool CopyRows(std::FILE* listing, const std::vector<bool>& leftOut, std::uintmax_t& failed,
               int& cause) {
   static char piece[1 << 16];
-  RowEnds ends;
   std::uintmax_t row = 0;
   std::size_t rowsInUpload = 0;
   bool keep = leftOut.empty() || !leftOut[0];
   for (std::size_t got; (got = std::fread(piece, 1, sizeof piece, listing)) > 0;) {
-    std::size_t from = 0;  // the first byte of the piece not yet written or skipped
-    for (std::size_t at = 0; at <= got; ++at) {
-      const bool rowEnds = at < got && ends.At(piece[at]);
-      if (!rowEnds && at < got) continue;
-      const std::size_t to = rowEnds ? at + 1 : got;
-      if (keep && to > from) {
+    const char* const end = piece + got;
+    for (const char* from = piece; from < end;) {
+      const char* const lineFeed = static_cast<const char*>(std::memchr(from, '\n', end - from));
+      const char* const to = lineFeed != nullptr ? lineFeed + 1 : end;
+      if (keep) {
         failed = uploadsMade + (openUpload == nullptr);
+        const auto bytes = static_cast<std::size_t>(to - from);
         if ((openUpload == nullptr && !OpenNextUpload()) ||
-            std::fwrite(piece + from, 1, to - from, openUpload) != to - from) {
+            std::fwrite(from, 1, bytes, openUpload) != bytes) {
           cause = FailureCause();
           return false;
         }
       }
       from = to;
-      if (!rowEnds) continue;
+      if (lineFeed == nullptr) break;  // the row goes on in the next piece
       if (keep && ++rowsInUpload == maxUnitsInOneUpload) {
         rowsInUpload = 0;
         failed = uploadsMade;
@@ -226,6 +197,12 @@ void RemoveUnfinishedUploads() {
   for (std::uintmax_t number = 1; number <= uploadsMade; ++number) {
     char name[32];
     UploadName(number, name);
-    if (!Remove(name)) SayDelete(name, ", which this run wrote; delete it.\n");
+    if (!Remove(name)) {
+      // In pieces, as a message here must not need memory.
+      std::fputs("Could not remove ", stdout);
+      std::fputs(name, stdout);
+      std::fputs(", which this run wrote; delete it.\n", stdout);
+      std::fflush(stdout);
+    }
   }
 }

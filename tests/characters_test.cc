@@ -90,4 +90,17 @@ TEST(CharactersTest, ShowsWhatATerminalWouldNot) {
   for (const auto& [text, shown] : cases) EXPECT_EQ(Shown(text), shown) << text;
 }
 
+// White space by Unicode's White_Space, and the characters that take no
+// room: none of them can stand in a size that a table line describes.
+TEST(CharactersTest, TellsWhiteSpaceAndCharactersThatTakeNoRoom) {
+  for (const char32_t c : {0x09, 0x0D, 0x20, 0x85, 0xA0, 0x1680, 0x2000, 0x200A, 0x200B, 0x200C,
+                           0x200D, 0x2028, 0x2029, 0x202F, 0x205F, 0x2060, 0x3000, 0xFEFF}) {
+    EXPECT_TRUE(IsWhiteSpaceOrZeroWidth(c)) << std::hex << c;
+  }
+  for (const char32_t c : {0x08, 0x0E, 0x1F, 0x21, 0x84, 0x86, 0x9F, 0xA1, 0x180E, 0x200E, 0x2061,
+                           0x2FFF, 0x3001, 0xFEFE, 0xFF00}) {
+    EXPECT_FALSE(IsWhiteSpaceOrZeroWidth(c)) << std::hex << c;
+  }
+}
+
 }  // namespace
