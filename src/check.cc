@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cerrno>
 #include <cstdint>
 #include <cstdio>
 #include <tuple>
@@ -350,8 +349,6 @@ bool AnyFinding() {
          repeated > 0 || !inNetwork.empty() || !overlong.empty();
 }
 
-bool RemoveFindings() { return std::remove(adUnitsCheckFilename.c_str()) == 0; }
-
 }  // namespace
 
 std::size_t CharacterCount(std::string_view code) {
@@ -433,12 +430,12 @@ bool WriteFindings(bool& written) {
   bool existed = false;
   std::FILE* const file = CreateNewFile(adUnitsCheckFilename, existed, false);
   writingFindings = file != nullptr;  // only a file of this run's may go
-  int cause = saidCause;
-  bool whole = file != nullptr && WriteFindingRows(file);
-  if (file != nullptr) whole = std::fflush(file) == 0 && whole;
-  if (!whole) cause = FailureCause();
-  if (file != nullptr) whole = std::fclose(file) == 0 && whole;
-  if (!whole && cause == saidCause) cause = FailureCause();
+  // The cause is that of the first call that failed.
+  const bool rowsWritten = file != nullptr && WriteFindingRows(file);
+  int cause = rowsWritten ? saidCause : FailureCause();
+  const bool closed = file == nullptr || std::fclose(file) == 0;
+  if (rowsWritten && !closed) cause = FailureCause();
+  const bool whole = rowsWritten && closed;
   if (!whole) ReportWriteFailure(adUnitsCheckFilename, cause);
   // A signal that came meanwhile leaves none behind.
   if (!whole || StopNoted()) RemoveUnfinishedFindings();
@@ -451,12 +448,7 @@ bool WriteFindings(bool& written) {
 void RemoveUnfinishedFindings() {
   if (!writingFindings) return;
   writingFindings = false;
-  if (!RemoveFindings() && errno != ENOENT) {
-    std::fputs("Could not remove ", stdout);
-    std::fputs(adUnitsCheckFilename.c_str(), stdout);
-    std::fputs(", which this run wrote; delete it.\n", stdout);
-    std::fflush(stdout);
-  }
+  RemoveOrSay(adUnitsCheckFilename.c_str());
 }
 
 void PrintImportCheck(std::uintmax_t uploads, bool findingsWritten) {

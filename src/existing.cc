@@ -43,11 +43,7 @@ bool ReadExistingCodes() {
   bool read = !std::ferror(file) && Rewind(file);
   if (read) {
     existingCodes.reserve(lines);
-    for (std::size_t number = 1; ReadLine(file, line); ++number) {
-      if (number == 1 && line.compare(0, byteOrderMark.size(), byteOrderMark) == 0) {
-        line.erase(0, byteOrderMark.size());
-      }
-      line = CheckEndString(std::move(line));
+    for (std::size_t number = 1; ReadEntry(file, line, number == 1); ++number) {
       const std::string_view code = ListedCode(line);
       if (!code.empty()) existingCodes.emplace_back(Hash(code, true), number);
     }

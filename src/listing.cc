@@ -52,12 +52,13 @@ std::optional<fs::path> ListingTarget(int& cause) {
     if (!error || status.type() == fs::file_type::not_found) {
       if (!fs::is_symlink(status)) return target;
       const fs::path next = fs::read_symlink(target, error);
-      target = next.is_absolute() ? next : target.parent_path() / next;
+      if (!error) {
+        target = next.is_absolute() ? next : target.parent_path() / next;
+        continue;
+      }
     }
-    if (error) {
-      cause = CauseOf(error.value(), 0);
-      return std::nullopt;
-    }
+    cause = CauseOf(error.value(), 0);
+    return std::nullopt;
   }
   cause = linkLoop;
   return std::nullopt;
@@ -89,10 +90,13 @@ std::FILE* CreateListing(bool& exists, int& cause) {
   listingName = adUnitsFilename;
   unfinished = true;
   std::FILE* file = CreateNewFile(unfinishedPath, exists, false);
-  if (file == nullptr) cause = FailureCause();  // before the removal
-  // Without a buffer, a failed write leaves nothing behind to be written at
-  // the close.
-  if (file != nullptr) std::setvbuf(file, nullptr, _IONBF, 0);
+  if (file == nullptr) {
+    cause = FailureCause();  // before the removal
+  } else {
+    // Without a buffer, a failed write leaves nothing behind to be written
+    // at the close.
+    std::setvbuf(file, nullptr, _IONBF, 0);
+  }
   if (file == nullptr && (exists || RemoveUnfinished())) unfinished = false;
   return file;
 }

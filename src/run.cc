@@ -30,20 +30,6 @@ constexpr std::uintmax_t lineEndBytes = 2;
 constexpr std::uintmax_t lineEndBytes = 1;
 #endif
 
-// Reads the next entry of a list into |entry|.  A final line feed ends the
-// last line rather than starting an empty one, but a list of no bytes at all
-// still yields one empty entry, so |first| says whether this is the first
-// read of a pass.  Returns false at the end of the list or on a read error,
-// which the caller tells apart with std::ferror.
-bool ReadEntry(std::FILE* list, std::string& entry, bool first) {
-  if (!ReadLine(list, entry) && (std::ferror(list) || !first)) return false;
-  if (first && entry.compare(0, byteOrderMark.size(), byteOrderMark) == 0) {
-    entry.erase(0, byteOrderMark.size());
-  }
-  entry = CheckEndString(std::move(entry));
-  return true;
-}
-
 // Whether the list was read to its end, and went back to its start for the
 // next pass; reported where not.
 bool EndPass(std::FILE* list, const std::string& filename) {

@@ -5,6 +5,7 @@
 
 #include "cause.h"
 #include "report.h"
+#include "slotwright.h"
 
 #ifdef _WIN32
 #include <fcntl.h>
@@ -65,6 +66,15 @@ bool ReadLine(std::FILE* file, std::string& line) {
   int c;
   while ((c = std::getc(file)) != EOF && c != '\n') line += static_cast<char>(c);
   return !std::ferror(file) && (c == '\n' || !line.empty());
+}
+
+bool ReadEntry(std::FILE* list, std::string& entry, bool first) {
+  if (!ReadLine(list, entry) && (std::ferror(list) || !first)) return false;
+  if (first && entry.compare(0, byteOrderMark.size(), byteOrderMark) == 0) {
+    entry.erase(0, byteOrderMark.size());
+  }
+  entry = CheckEndString(std::move(entry));
+  return true;
 }
 
 bool Rewind(std::FILE* file) {

@@ -35,6 +35,14 @@ inline bool IsUtf16Start(std::string_view start) {
                                                       (start[0] == '\0' && ascii(start[1]))));
 }
 
+// Reads the next entry of a list into |entry|: a line less a byte-order mark
+// at the start of the file and one carriage return at its end.  A final
+// line feed ends the last line rather than starting an empty one, but a list
+// of no bytes at all still yields one empty entry, so |first| says whether
+// this is the first read of a pass.  Returns false at the end of the list or
+// on a read error, which the caller tells apart with std::ferror.
+bool ReadEntry(std::FILE* list, std::string& entry, bool first);
+
 // Brings |file| back to its first byte; false where it can't go back.
 bool Rewind(std::FILE* file);
 

@@ -26,8 +26,6 @@ bool writingUploads = false;
 std::uintmax_t uploadsMade = 0;
 std::FILE* openUpload = nullptr;
 
-bool Remove(const char* name) { return std::remove(name) == 0 || errno == ENOENT; }
-
 // Opens the next upload, one that wasn't there: a file that stands at its
 // name now is none that this run may overwrite.
 bool OpenNextUpload() {
@@ -77,11 +75,6 @@ bool CopyRows(std::FILE* listing, const std::vector<bool>& leftOut, std::uintmax
         if (!CloseUpload()) {
           cause = FailureCause();
           return false;
-        }
-        // A signal that came meanwhile ends the run between two uploads.
-        if (StopNoted()) {
-          RemoveUnfinishedUploads();
-          EndChange();
         }
       }
       ++row;
@@ -142,7 +135,7 @@ bool RemoveEarlierUploads() {
   }
   std::sort(names.begin(), names.end());
   for (const std::string& name : names) {
-    if (!Remove(name.c_str())) {
+    if (std::remove(name.c_str()) != 0 && errno != ENOENT) {
       ReportEarlierUpload(name, FailureCause());
       return false;
     }
@@ -197,12 +190,15 @@ void RemoveUnfinishedUploads() {
   for (std::uintmax_t number = 1; number <= uploadsMade; ++number) {
     char name[32];
     UploadName(number, name);
-    if (!Remove(name)) {
-      // In pieces, as a message here must not need memory.
-      std::fputs("Could not remove ", stdout);
-      std::fputs(name, stdout);
-      std::fputs(", which this run wrote; delete it.\n", stdout);
-      std::fflush(stdout);
-    }
+    RemoveOrSay(name);
   }
+}
+
+void RemoveOrSay(const char* name) {
+  if (std::remove(name) == 0 || errno == ENOENT) return;
+  // In pieces, as a message here must not need memory.
+  std::fputs("Could not remove ", stdout);
+  std::fputs(name, stdout);
+  std::fputs(", which this run wrote; delete it.\n", stdout);
+  std::fflush(stdout);
 }

@@ -38,4 +38,8 @@ bool WriteUploads(const std::vector<bool>& leftOut, std::uintmax_t& files);
 // can't.  It allocates nothing, so that the new-handler may call it.
 void RemoveUnfinishedUploads();
 
+// Removes |name|, a file that this run wrote beside the listing, or says
+// that it is to be deleted.  It allocates nothing either.
+void RemoveOrSay(const char* name);
+
 #endif  // SLOTWRIGHT_UPLOADS_H_
