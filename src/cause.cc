@@ -7,6 +7,9 @@
 #include <windows.h>
 #endif
 
+const char noPermissionBefore[] = "This user account may not change ";
+const char noPermissionAfter[] = " or the folder that holds it (permission denied).";
+
 int CauseOf(int error, unsigned long systemError) {
   // Windows says EACCES for a file that another program holds, and for a
   // disk that is write-protected.
@@ -16,6 +19,9 @@ int CauseOf(int error, unsigned long systemError) {
   }
   if (error == EACCES && systemError == writeProtect) return readOnlyDisk;
   switch (error) {
+    case EACCES:
+    case EPERM:
+      return noPermission;
     case EIO:
       return diskError;
     case EMFILE:
@@ -34,16 +40,20 @@ int CauseOf(int error, unsigned long systemError) {
   }
 }
 
-int FailureCause() {
-  const int error = errno;
+int LastCause() {
   unsigned long systemError = 0;
 #ifdef _WIN32
   systemError = GetLastError();
 #endif
-  if (error == ENOMEM) {
+  return CauseOf(errno, systemError);
+}
+
+int FailureCause() {
+  const int cause = LastCause();
+  if (errno == ENOMEM) {
     if (const std::new_handler handler = std::get_new_handler()) handler();
   }
-  return CauseOf(error, systemError);
+  return cause;
 }
 
 std::string CauseLine(int cause, const std::string& filename) {
@@ -56,6 +66,8 @@ std::string CauseLine(int cause, const std::string& filename) {
       return filename + " is on a disk that can't be written (a read-only file system).";
     case linkLoop:
       return filename + " is a link that leads in a loop.";
+    case noPermission:
+      return noPermissionBefore + filename + noPermissionAfter;
     case heldElsewhere:
       return filename +
              " is open in another program (Excel, say); close it there, then start Slotwright "

@@ -44,12 +44,18 @@ using NamedList = std::vector<Named>;
 // The lines that name entries, in the check's order, but that of entries
 // that repeat another's codes, which comes after the units that repeat
 // codes; then one line for each kind of character.
-constexpr std::size_t whiteSpaceSizes = 0, missingSizes = 1, pairedEntries = 2;
-constexpr std::size_t namingLines = 3 + characterKinds;
+constexpr std::size_t whiteSpaceSizes = 0, missingSizes = 1, emptySites = 2, emptySections = 3,
+                      pairedEntries = 4;
+constexpr std::size_t namingLines = 5 + characterKinds;
 std::array<NamedList, namingLines> named;
-const char* const findingNames[] = {
-    "white space in size", "size missing from table",      "same codes as an earlier entry",
-    "refused character",   "letter or digit beyond ASCII", "not UTF-8"};
+const char* const findingNames[] = {"white space in size",
+                                    "size missing from table",
+                                    "empty site",
+                                    "empty section",
+                                    "same codes as an earlier entry",
+                                    "refused character",
+                                    "letter or digit beyond ASCII",
+                                    "not UTF-8"};
 
 // What each part holds beyond what every network takes, a bit for each kind.
 using Kinds = unsigned char;
@@ -191,11 +197,17 @@ void NotePart(std::size_t list, const std::string& part, std::size_t line,
   Name(pairedEntries, list, line, text, shown, raw);
 }
 
+bool IsBlankOrTab(char c) { return c == ' ' || c == '\t'; }
+
 // A site or section met for the first time: what its part holds.  An empty
-// site is ROS in a code, and only a site's part begins one.
+// site is ROS in a code, and only a site's part begins one.  One that is
+// empty or holds only blanks and tabs, a stray line most often, is named.
 Kinds NoteListEntry(std::size_t list, std::size_t line, const std::string& text) {
   const bool site = list == siteList;
   entries[list].push_back(text);
+  if (std::all_of(text.begin(), text.end(), IsBlankOrTab)) {
+    Name(site ? emptySites : emptySections, list, line, text, "", "");
+  }
   const std::string part = site && text.empty() ? "ROS" : WithoutBlanksAndApostrophes(text);
   const Kinds kinds = NoteKinds(part, site, list, line, text);
   NotePart(list, part, line, text);
@@ -203,14 +215,34 @@ Kinds NoteListEntry(std::size_t list, std::size_t line, const std::string& text)
 }
 
 // Whether |size| holds a character that no line of the table can take as
-// part of a size: white space, or one of those that take no room.
-bool HoldsWhiteSpace(std::string_view size) {
+// part of a size: white space, or one of those that take no room.  The first
+// of them that the check shows by its number, all but the blank, is put in
+// |numbered| (0 where there is none).
+bool HoldsWhiteSpace(std::string_view size, char32_t& numbered) {
+  bool holds = false;
+  numbered = 0;
   char32_t c = 0;
   for (std::size_t at = 0, length; at < size.size(); at += std::max<std::size_t>(length, 1)) {
     length = DecodeUtf8(size, at, c);
-    if (length > 0 && IsWhiteSpaceOrZeroWidth(c)) return true;
+    if (length == 0 || !IsWhiteSpaceOrZeroWidth(c)) continue;
+    holds = true;
+    if (c != ' ') {
+      numbered = c;
+      break;
+    }
   }
-  return false;
+  return holds;
+}
+
+// The entries that the line |finding| names.  An empty line alone in its
+// list is the design's own use, a run of site or units without a section:
+// it is named only beside other entries.
+const NamedList& NamedBy(std::size_t finding) {
+  static const NamedList none;
+  const std::size_t list = finding == emptySites ? siteList : sectionList;
+  const bool alone = (finding == emptySites || finding == emptySections) &&
+                     entries[list].size() == 1 && entries[list][0].empty();
+  return alone ? none : named[finding];
 }
 
 // How many units the entry |named| gives, of a completed run.
@@ -293,6 +325,35 @@ std::string DifferingEntries(std::uintmax_t row, std::uintmax_t earlier) {
   return "from " + joined(from) + ", like " + joined(like);
 }
 
+// The entry that gives the longest part of the code of the unit at |row|,
+// in characters, as the check names entries; the first of the longest.
+std::string LongestPartOf(std::uintmax_t row) {
+  const auto at = EntriesOf(row);
+  std::string longest;
+  std::size_t most = 0;
+  for (std::size_t list = siteList; list <= sizeList; ++list) {
+    const std::string& text = entries[list][at[list]];
+    std::string named =
+        *filenames[list] + " line " + std::to_string(at[list] + 1) + ' ' + Quoted(text);
+    std::string part = list == siteList && text.empty() ? "ROS" : WithoutBlanksAndApostrophes(text);
+    if (list == sizeList) {
+      const auto& met = sizesMet.at(text);
+      const std::string& description = std::get<0>(met);
+      part = WithoutBlanksAndApostrophes(description);
+      if (std::get<2>(met) != 0) {  // a line of the table gives it
+        named = adDescriptionFilename + "'s description of " + Quoted(text) + ", " +
+                Quoted(description);
+      }
+    }
+    const std::size_t characters = CharacterCount(part);
+    if (characters > most) {
+      most = characters;
+      longest = std::move(named);
+    }
+  }
+  return longest;
+}
+
 // The first five entries of |list|, as its line shows them, and how many
 // more there are.
 std::string ListOf(const NamedList& list) {
@@ -317,7 +378,7 @@ bool WriteFindingRows(std::FILE* file) {
     written = written && std::fwrite(row.data(), 1, row.size(), file) == row.size();
   };
   const auto writeNamed = [&write](std::size_t finding) {
-    for (const Named& entry : named[finding]) {
+    for (const Named& entry : NamedBy(finding)) {
       write(std::get<1>(entry) + std::to_string(UnitsOf(entry)) + '\n');
     }
   };
@@ -327,15 +388,14 @@ bool WriteFindingRows(std::FILE* file) {
   write(byteOrderMark + "finding,file,line,entry,shown,units\n");
   writeNamed(whiteSpaceSizes);
   writeNamed(missingSizes);
+  writeNamed(emptySites);
+  writeNamed(emptySections);
   if (repeated > 0) {
     ForEachRepeat([&unitRow](std::uintmax_t row, std::uintmax_t first) {
       unitRow("repeated code", row, "like row " + std::to_string(first));
     });
   }
   writeNamed(pairedEntries);
-  for (const auto& [row, line] : inNetwork) {
-    unitRow("in the network already", row, existingCodesFilename + " line " + std::to_string(line));
-  }
   for (std::size_t kind = 0; kind < characterKinds; ++kind) writeNamed(pairedEntries + 1 + kind);
   for (const auto& [row, characters] : overlong) {
     unitRow("code over 100 characters", row, std::to_string(characters));
@@ -343,10 +403,14 @@ bool WriteFindingRows(std::FILE* file) {
   return written;
 }
 
+// Units in the network already are no finding: the uploads leave them out,
+// and nothing about them needs mending.
 bool AnyFinding() {
-  return std::any_of(named.begin(), named.end(),
-                     [](const NamedList& list) { return !list.empty(); }) ||
-         repeated > 0 || !inNetwork.empty() || !overlong.empty();
+  bool any = repeated > 0 || !overlong.empty();
+  for (std::size_t finding = 0; finding < namingLines; ++finding) {
+    any = any || !NamedBy(finding).empty();
+  }
+  return any;
 }
 
 }  // namespace
@@ -378,8 +442,9 @@ void NoteUnit(const std::string& code, std::size_t sizeLine, const std::string& 
     auto& [description, kinds, descriptionLine, lines] = met->second;
     ++lines;
     if (isNew) {
-      if (HoldsWhiteSpace(size)) {
-        Name(whiteSpaceSizes, sizeList, sizeLine, size, "", "");
+      char32_t numbered = 0;
+      if (HoldsWhiteSpace(size, numbered)) {
+        Name(whiteSpaceSizes, sizeList, sizeLine, size, "", numbered ? CodePoint(numbered) : "");
       } else if (tableLine == 0) {
         const auto [nearLine, nearText, nearCharacter] = FindNearLine(size);
         std::string shown, raw;
@@ -389,6 +454,12 @@ void NoteUnit(const std::string& code, std::size_t sizeLine, const std::string& 
                                   " after the size, where the table needs a blank or a tab";
           shown = start + ' ' + Quoted(nearText) + end;
           raw = start + ' ' + Raw(nearText) + end;
+        } else if (const auto [caseLine, caseSize] = FindOtherCaseLine(size); caseLine != 0) {
+          const std::string start =
+              adDescriptionFilename + " line " + std::to_string(caseLine) + " gives ";
+          const std::string end = "; sizes are compared with their case";
+          shown = start + Quoted(caseSize) + end;
+          raw = start + Raw(caseSize) + end;
         }
         Name(missingSizes, sizeList, sizeLine, size, shown, raw);
       }
@@ -423,27 +494,23 @@ bool UploadsDiffer() { return units > maxUnitsInOneUpload || !inNetwork.empty();
 
 const std::vector<bool>& LeftOutUnits() { return leftOut; }
 
-bool WriteFindings(bool& written) {
+bool WriteFindings(bool& written, int& cause) {
   written = false;
   if (!AnyFinding()) return true;
-  BeginChange();
-  bool existed = false;
-  std::FILE* const file = CreateNewFile(adUnitsCheckFilename, existed, false);
-  writingFindings = file != nullptr;  // only a file of this run's may go
+  bool existed = false, created = false;
+  std::FILE* const file = CreateNewFile(adUnitsCheckFilename, existed, created, false);
+  writingFindings = created;  // only a file of this run's may go
   // The cause is that of the first call that failed.
   const bool rowsWritten = file != nullptr && WriteFindingRows(file);
-  int cause = rowsWritten ? saidCause : FailureCause();
+  if (!rowsWritten) cause = FailureCause();
   const bool closed = file == nullptr || std::fclose(file) == 0;
   if (rowsWritten && !closed) cause = FailureCause();
-  const bool whole = rowsWritten && closed;
-  if (!whole) ReportWriteFailure(adUnitsCheckFilename, cause);
-  // A signal that came meanwhile leaves none behind.
-  if (!whole || StopNoted()) RemoveUnfinishedFindings();
-  writingFindings = false;
-  EndChange();
-  written = whole;
-  return whole;
+  written = rowsWritten && closed;
+  if (!written) RemoveUnfinishedFindings();
+  return written;
 }
+
+void FinishFindings() { writingFindings = false; }
 
 void RemoveUnfinishedFindings() {
   if (!writingFindings) return;
@@ -468,6 +535,20 @@ void PrintImportCheck(std::uintmax_t uploads, bool findingsWritten) {
       "* Sizes missing from " + adDescriptionFilename +
           ", whose units are described as \"Undocumented ad size\": " +
           ListOf(named[missingSizes]) + '.');
+  const auto fromEmpty = [](std::size_t finding) {
+    std::uintmax_t count = 0;
+    for (const Named& entry : NamedBy(finding)) count += UnitsOf(entry);
+    return std::to_string(count) + ", from " + ListOf(NamedBy(finding)) + '.';
+  };
+  add(!NamedBy(emptySites).empty(),
+      "* Units of " + sitesFilename +
+          " lines that are empty (coded ROS, run of site) or hold only blanks and tabs (no site "
+          "in the code): " +
+          fromEmpty(emptySites));
+  add(!NamedBy(emptySections).empty(),
+      "* Units of " + sectionsFilename +
+          " lines that are empty or hold only blanks and tabs (no section in the code): " +
+          fromEmpty(emptySections));
   if (repeated > 0) {
     const std::uintmax_t earlier = FirstRowWith(Hash(repeatedExample, true));
     lines.push_back(
@@ -507,8 +588,16 @@ void PrintImportCheck(std::uintmax_t uploads, bool findingsWritten) {
   if (!overlong.empty()) {
     lines.push_back("* Units whose code is longer than the " + std::to_string(maxCodeCharacters) +
                     " characters that the ad server takes: " + std::to_string(overlong.size()) +
-                    ", such as " + Quoted(CodeOf(overlong.front().first)) + '.');
+                    ", such as " + Quoted(CodeOf(overlong.front().first)) +
+                    " (its longest part from " + LongestPartOf(overlong.front().first) + ").");
   }
+  std::size_t firstCodeLine = 0;
+  const std::string& firstCode = FirstExistingCode(firstCodeLine);
+  add(ExistingCodeCount() > 0 && inNetwork.empty(),
+      "* Codes in " + existingCodesFilename + " that match a unit of this run: none of its " +
+          std::to_string(ExistingCodeCount()) + ", such as " + Quoted(firstCode) + " (" +
+          existingCodesFilename + " line " + std::to_string(firstCodeLine) +
+          "), so every unit is uploaded.");
   const auto uploadName = [](std::uintmax_t number) {
     char name[32];
     UploadName(number, name);

@@ -63,10 +63,13 @@ const std::vector<bool>& LeftOutUnits();
 
 // After a run that completed with a finding: writes the findings file,
 // ad_units_check.csv, a row for every entry and unit that the check names
-// (|written| says whether it did).  Where it can't, it says so, leaves none,
-// and returns false.  A stop signal meanwhile removes it before the run
-// ends.
-bool WriteFindings(bool& written);
+// (|written| says whether it did).  Where it can't, it leaves none and
+// returns false; |cause| says why (see cause.h).  Until FinishFindings, the
+// file counts as unfinished.
+bool WriteFindings(bool& written, int& cause);
+
+// The findings file written stays, however the run ends from now on.
+void FinishFindings();
 
 // Removes the findings file that this run is writing, if it is; says so
 // where it can't.  It allocates nothing, so that the new-handler may call

@@ -89,7 +89,8 @@ std::FILE* CreateListing(bool& exists, int& cause) {
   unfinishedPath = *target;
   listingName = adUnitsFilename;
   unfinished = true;
-  std::FILE* file = CreateNewFile(unfinishedPath, exists, false);
+  bool created = false;  // it is unfinished already
+  std::FILE* file = CreateNewFile(unfinishedPath, exists, created, false);
   if (file == nullptr) {
     cause = FailureCause();  // before the removal
   } else {
@@ -136,20 +137,25 @@ std::FILE* OpenOrCreate(const char* mode, int& cause) {
 
 }  // namespace
 
-std::FILE* CreateNewFile(const fs::path& path, bool& existed, bool binary) {
+std::FILE* CreateNewFile(const fs::path& path, bool& existed, bool& created, bool binary) {
 #ifdef _WIN32
   const int fd =
       _wopen(path.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | (binary ? _O_BINARY : _O_TEXT),
              _S_IREAD | _S_IWRITE);
   existed = fd < 0 && errno == EEXIST;
+  created = fd >= 0;
   std::FILE* file = fd < 0 ? nullptr : _fdopen(fd, binary ? "wb" : "w");
+  const int error = errno;  // the close mustn't hide why the stream failed
   if (fd >= 0 && file == nullptr) _close(fd);
 #else
   const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
   existed = fd < 0 && errno == EEXIST;
+  created = fd >= 0;
   std::FILE* file = fd < 0 ? nullptr : fdopen(fd, binary ? "wb" : "w");
+  const int error = errno;  // the close mustn't hide why the stream failed
   if (fd >= 0 && file == nullptr) close(fd);
 #endif
+  errno = error;
   return file;
 }
 

@@ -12,8 +12,10 @@
 // whether something did), as text or, with |binary|, as bytes: on Windows
 // text turns a line feed into a carriage return and a line feed.  Every file
 // the user makes gets the same permissions: all may read and write it, less
-// what the user's umask takes away.
-std::FILE* CreateNewFile(const std::filesystem::path& path, bool& existed, bool binary);
+// what the user's umask takes away.  |created| says whether the file was
+// made, also where its stream then couldn't be: it is the caller's to remove.
+std::FILE* CreateNewFile(const std::filesystem::path& path, bool& existed, bool& created,
+                         bool binary);
 
 // Whether the listing is one of the input files under another name (a link,
 // say), which writing it would destroy.  Reports the first such input.

@@ -136,3 +136,31 @@ std::tuple<std::size_t, std::string, char32_t> FindNearLine(const std::string& s
   if (utf16 || unreadable) return {0, "", 0};
   return near;
 }
+
+std::pair<std::size_t, std::string> FindOtherCaseLine(const std::string& size) {
+  std::pair<std::size_t, std::string> other{0, ""};
+  const int table = OpenPieces(adDescriptionFilename);
+  if (table < 0) return other;
+  const auto folded = [](char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+  };
+  std::string chunk(std::size_t{1} << 16, '\0');
+  bool utf16, unreadable;
+  ScanTable(table, chunk, utf16, unreadable,
+            [&other, &size, folded](std::string_view line, std::size_t number) {
+              std::size_t word = 0;
+              while (word < line.size() && IsWhiteSpace(line[word])) ++word;
+              const std::string_view first = line.substr(word, size.size());
+              if (first == size || first.size() != size.size() ||
+                  !std::equal(first.begin(), first.end(), size.begin(),
+                              [folded](char a, char b) { return folded(a) == folded(b); }) ||
+                  !DescribeLine(line, first)) {
+                return false;
+              }
+              other = {number, std::string(first)};
+              return true;
+            });
+  ClosePieces(table);
+  if (utf16 || unreadable) return {0, ""};
+  return other;
+}

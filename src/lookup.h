@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 #include <tuple>
+#include <utility>
 
 // Blank, and tab to carriage return: the bytes that separate words.
 inline bool IsWhiteSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
@@ -66,5 +67,10 @@ char32_t NearSeparator(std::string_view line, std::string_view size);
 // The first line of the table that almost describes |size|: its number
 // (0 for none), its text and the character after the size.
 std::tuple<std::size_t, std::string, char32_t> FindNearLine(const std::string& size);
+
+// The first line of the table whose first word is |size| but for the case
+// of ASCII letters, and that gives it a description: its number (0 for
+// none) and that word.
+std::pair<std::size_t, std::string> FindOtherCaseLine(const std::string& size);
 
 #endif  // SLOTWRIGHT_LOOKUP_H_

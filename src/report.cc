@@ -19,6 +19,10 @@ void PrintCauseAndHelp(int cause, const std::string& filename) {
 
 void PrintHelpHint() { PrintLine(helpHint); }
 
+// The lines that speak of reading a file or of permissions to create one
+// say what a want of permission would.
+int BesidesPermission(int cause) { return cause == noPermission ? saidCause : cause; }
+
 }  // namespace
 
 void PrintLine(const std::string& text) { Echo(text + '\n'); }
@@ -40,7 +44,7 @@ void ReportOpenFailure(const std::string& filename, int cause) {
             ". Be sure that it exists, it is readable and it is on either on "
             "the same directory of this program executable or the current "
             "directory the terminal is open at.");
-  PrintCauseAndHelp(cause, filename);
+  PrintCauseAndHelp(BesidesPermission(cause), filename);
 }
 
 void ReportListingOpenFailure(int cause) {
@@ -49,12 +53,12 @@ void ReportListingOpenFailure(int cause) {
             "program has the permissions to create files under either the "
             "directory where this program is located or the current directory "
             "the terminal is open at.");
-  PrintCauseAndHelp(cause, adUnitsFilename);
+  PrintCauseAndHelp(BesidesPermission(cause), adUnitsFilename);
 }
 
 void ReportReadFailure(const std::string& filename, int cause) {
   PrintLine("Could not read " + filename + ". Be sure that it is a readable file.");
-  PrintCauseAndHelp(cause, filename);
+  PrintCauseAndHelp(BesidesPermission(cause), filename);
 }
 
 void ReportWriteFailure(const std::string& filename, int cause) {

@@ -38,6 +38,33 @@ bool EndPass(std::FILE* list, const std::string& filename) {
   return false;
 }
 
+void SayNoSize() { PrintLine("You must specify at least an ad size in " + adSizesFilename + "."); }
+
+// Reads the size list through once before anything changes: every pass reads
+// the same sizes, so one that meets an empty size can never complete, and
+// would only have replaced an earlier listing with part of one.  |emptyLine|
+// is the line of the first empty size, 0 where there is none; |noBytes| says
+// that the list holds nothing at all.  A list that can't go back to its
+// start, a pipe, is left to the passes.  False where it can't be read, which
+// it has reported.
+bool FindEmptySize(std::FILE* sizes, std::size_t& emptyLine, bool& noBytes) {
+  emptyLine = 0;
+  noBytes = false;
+  if (!IsRegularFile(sizes)) return true;
+  std::string size;
+  std::size_t line = 0;
+  for (bool first = true; emptyLine == 0 && ReadEntry(sizes, size, first); first = false) {
+    ++line;
+    if (size.empty()) {
+      emptyLine = line;
+      noBytes = first && std::feof(sizes);  // a mark alone is no size either
+    }
+  }
+  if (!std::ferror(sizes) && Rewind(sizes)) return true;
+  ReportReadFailure(adSizesFilename, FailureCause());
+  return false;
+}
+
 // Writes one row to the console and to the listing, so the listing is
 // complete up to its last row whenever the run ends.  Only a failure of the
 // listing counts, and it is reported.  |listed| is the listing's size up to
@@ -95,7 +122,7 @@ bool WriteUnits(std::FILE* sizes, std::FILE*& listing, std::uintmax_t& listed,
   for (bool first = true; ReadEntry(sizes, size, first); first = false) {
     ++line;
     if (size.empty()) {
-      PrintLine("You must specify at least an ad size in " + adSizesFilename + ".");
+      SayNoSize();
       return false;
     }
     // Composed one by one: the table is read in this order for every unit.
@@ -142,10 +169,20 @@ int GenerationRun() {
     ReportListingOpenFailure(cause);
     return 1;
   }
+  std::size_t emptySize = 0;
+  bool noSizes = false;
+  if (!FindEmptySize(sizes, emptySize, noSizes)) return 1;
   PrintLine("All files opened correctly.");
   PrintLine(
       "Generating the ad units based on the information included on the input "
       "files.");
+  if (emptySize != 0) {
+    SayNoSize();
+    PrintLine(noSizes ? adSizesFilename + " holds no size."
+                      : adSizesFilename + " line " + std::to_string(emptySize) +
+                            " is empty; delete the line or put a size on it.");
+    return 1;
+  }
 
   std::FILE* listing = nullptr;  // opened at the first row
   std::uintmax_t listed = 0;
@@ -173,10 +210,29 @@ int GenerationRun() {
     return 1;
   }
   PrintLine("Ad units created and saved to " + adUnitsFilename + ".");
+  // The uploads and the findings file are one change: a stop signal
+  // meanwhile leaves neither, and the listing whole.
+  BeginChange();
   std::uintmax_t uploads = 0;
-  if (UploadsDiffer() && !WriteUploads(LeftOutUnits(), uploads)) return 1;
+  if (UploadsDiffer() && !WriteUploads(LeftOutUnits(), uploads)) {
+    EndChange();
+    return 1;
+  }
   bool findingsWritten = false;
-  if (!WriteFindings(findingsWritten)) return 1;
+  int findingsCause = saidCause;
+  const bool findingsFailed = !WriteFindings(findingsWritten, findingsCause);
+  if (StopNoted()) {
+    RemoveUnfinishedUploads();
+    RemoveUnfinishedFindings();
+    PrintLine("Stopped: the uploads and " + adUnitsCheckFilename + " of this run were removed; " +
+              adUnitsFilename + " is whole.");
+  }
+  FinishUploads();
+  FinishFindings();
+  EndChange();
+  // The check needs no disk: it is shown even where its file can't be
+  // written, which is said after it.
   PrintImportCheck(uploads, findingsWritten);
-  return 0;
+  if (findingsFailed) ReportWriteFailure(adUnitsCheckFilename, findingsCause);
+  return findingsFailed ? 1 : 0;
 }

@@ -1,12 +1,13 @@
 #include "text.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <cerrno>
 
 #include "cause.h"
 #include "report.h"
 #include "slotwright.h"
-
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
@@ -75,6 +76,16 @@ bool ReadEntry(std::FILE* list, std::string& entry, bool first) {
   }
   entry = CheckEndString(std::move(entry));
   return true;
+}
+
+bool IsRegularFile(std::FILE* file) {
+#ifdef _WIN32
+  struct _stat64 status;
+  return _fstat64(_fileno(file), &status) == 0 && (status.st_mode & _S_IFMT) == _S_IFREG;
+#else
+  struct stat status;
+  return fstat(fileno(file), &status) == 0 && S_ISREG(status.st_mode);
+#endif
 }
 
 bool Rewind(std::FILE* file) {

@@ -43,6 +43,10 @@ inline bool IsUtf16Start(std::string_view start) {
 // on a read error, which the caller tells apart with std::ferror.
 bool ReadEntry(std::FILE* list, std::string& entry, bool first);
 
+// Whether |file| is a regular file, which can go back to its start as often
+// as needed; a pipe or a device may give its bytes once.
+bool IsRegularFile(std::FILE* file);
+
 // Brings |file| back to its first byte; false where it can't go back.
 bool Rewind(std::FILE* file);
 

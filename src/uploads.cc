@@ -11,7 +11,6 @@
 #include "listing.h"
 #include "report.h"
 #include "slotwright.h"
-#include "stop.h"
 
 namespace fs = std::filesystem;
 
@@ -27,13 +26,14 @@ std::uintmax_t uploadsMade = 0;
 std::FILE* openUpload = nullptr;
 
 // Opens the next upload, one that wasn't there: a file that stands at its
-// name now is none that this run may overwrite.
+// name now is none that this run may overwrite.  One made is this run's from
+// then on, even where its stream can't be.
 bool OpenNextUpload() {
   char name[32];
   UploadName(uploadsMade + 1, name);
-  bool existed = false;
-  openUpload = CreateNewFile(name, existed, true);
-  if (openUpload != nullptr) ++uploadsMade;
+  bool existed = false, created = false;
+  openUpload = CreateNewFile(name, existed, created, true);
+  uploadsMade += created;
   return openUpload != nullptr;
 }
 
@@ -153,7 +153,6 @@ bool WriteUploads(const std::vector<bool>& leftOut, std::uintmax_t& files) {
     ReportReadFailure(adUnitsFilename, FailureCause());
     return false;
   }
-  BeginChange();
   writingUploads = true;
   uploadsMade = 0;
   std::uintmax_t failed = 0;
@@ -171,16 +170,13 @@ bool WriteUploads(const std::vector<bool>& leftOut, std::uintmax_t& files) {
     }
     // Last, so that the lines that name an upload to delete end the run's.
     RemoveUnfinishedUploads();
-    EndChange();
     return false;
   }
-  // A signal that came meanwhile leaves no upload behind, the last included.
-  if (StopNoted()) RemoveUnfinishedUploads();
-  writingUploads = false;
   files = uploadsMade;
-  EndChange();
   return true;
 }
+
+void FinishUploads() { writingUploads = false; }
 
 void RemoveUnfinishedUploads() {
   if (!writingUploads) return;
@@ -196,9 +192,16 @@ void RemoveUnfinishedUploads() {
 
 void RemoveOrSay(const char* name) {
   if (std::remove(name) == 0 || errno == ENOENT) return;
+  const bool noPermissionHere = LastCause() == noPermission;
   // In pieces, as a message here must not need memory.
   std::fputs("Could not remove ", stdout);
   std::fputs(name, stdout);
   std::fputs(", which this run wrote; delete it.\n", stdout);
+  if (noPermissionHere) {
+    std::fputs(noPermissionBefore, stdout);
+    std::fputs(name, stdout);
+    std::fputs(noPermissionAfter, stdout);
+    std::fputs("\n", stdout);
+  }
   std::fflush(stdout);
 }

@@ -30,12 +30,16 @@ bool RemoveEarlierUploads();
 // 1,000 a file.  |files| is how many were written: none where the listing is
 // no regular file, a device or a pipe, which can't be read back.  False
 // where one couldn't be written, which it has reported; the uploads of this
-// run are then gone, or it says which to delete.  A stop signal meanwhile
-// removes them before it ends the run.
+// run are then gone, or it says which to delete.  Until FinishUploads, they
+// count as unfinished.
 bool WriteUploads(const std::vector<bool>& leftOut, std::uintmax_t& files);
 
-// Removes the uploads that this run is writing, if it is; says which it
-// can't.  It allocates nothing, so that the new-handler may call it.
+// The uploads written stay, however the run ends from now on.
+void FinishUploads();
+
+// Removes the uploads that this run is writing or hasn't finished, if any;
+// says which it can't.  It allocates nothing, so that the new-handler may
+// call it.
 void RemoveUnfinishedUploads();
 
 // Removes |name|, a file that this run wrote beside the listing, or says
