@@ -478,7 +478,8 @@ TEST(FilesTest, GetTheUsersPermissions) {
 }
 
 // A stop signal while the uploads are written, seen begun and not yet near
-// their end, leaves none of them: the run's uploads go before it ends.
+// their end, leaves none of them: the run's uploads go before it ends, and
+// its last line says so.
 TEST(StopTest, LeavesNoUploadOfARunStoppedWhileItWritesThem) {
   std::string sizes;  // 2,001 units of 15 KB, three uploads
   for (int size = 0; size < 2001; ++size) sizes += "300x250\n";
@@ -493,10 +494,14 @@ TEST(StopTest, LeavesNoUploadOfARunStoppedWhileItWritesThem) {
       waitid(P_PID, static_cast<id_t>(child), &ended, WEXITED | WNOHANG | WNOWAIT);
     }
   };
+  const std::string stopped =
+      "Stopped: the uploads and ad_units_check.csv of this run were removed; ad_units.csv is "
+      "whole.\n";
   for (int tries = 0; tries < 20 && !sent; ++tries) {
-    const int status = std::get<2>(RunProgram(dir, {}, options));
+    const auto [out, err, status] = RunProgram(dir, {}, options);
     if (sent) {
       EXPECT_EQ(status, 128 + SIGTERM);
+      EXPECT_EQ(out.substr(out.size() - std::min(out.size(), stopped.size())), stopped);
     }
   }
   EXPECT_TRUE(sent) << "the uploads were never seen begun";
