@@ -17,14 +17,17 @@ TEST(ListedCodeTest, TakesTheFirstFieldWithoutWhatSurroundsIt) {
        "Gazette-Sports-MediumRectangle"},
       {"\"Gazette-Sports-MediumRectangle\",\"Gazette, the\"", "Gazette-Sports-MediumRectangle"},
       {"\"He said \"\"hi\"\"\",x", "He said \"hi\""},  // "" inside quotes is one
-      {"\"A,B\",C", "A,B"},                           // a comma inside quotes belongs to it
+      {"\"A,B\",C", "A,B"},                            // a comma inside quotes belongs to it
       {"\"Unclosed,to the end", "Unclosed,to the end"},
       {" \t\"Quoted after blanks\" ,x", "Quoted after blanks"},
       {"\xC2\xA0Gazette\xE2\x80\x8B", "Gazette"},  // no-break and zero-width spaces
       {"\xE3\x80\x80\xE2\x81\xA0Gazette\xEF\xBB\xBF\xE2\x80\x8C\xE2\x80\x8D,x", "Gazette"},
       {"\"\xE2\x80\x8BGazette\xC2\xA0\"", "Gazette"},
-      {"Gaz\xC2\xA0" "ette", "Gaz\xC2\xA0" "ette"},  // inside a code it stays
-      {"Caf\xC3\xA9", "Caf\xC3\xA9"},                 // a letter's last byte is no space
+      {"Gaz\xC2\xA0"
+       "ette",
+       "Gaz\xC2\xA0"
+       "ette"},                        // inside a code it stays
+      {"Caf\xC3\xA9", "Caf\xC3\xA9"},  // a letter's last byte is no space
       {"# a comment", ""},
       {" \xC2\xA0# a comment", ""},
       {"\"#\",x", "#"},
