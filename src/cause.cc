@@ -56,6 +56,13 @@ int FailureCause() {
   return cause;
 }
 
+int FailureCause(const std::error_code& error) {
+  if (error == std::errc::not_enough_memory) {
+    if (const std::new_handler handler = std::get_new_handler()) handler();
+  }
+  return CauseOf(error.value(), 0);
+}
+
 std::string CauseLine(int cause, const std::string& filename) {
   switch (cause) {
     case diskError:

@@ -6,6 +6,7 @@
 #define SLOTWRIGHT_CAUSE_H_
 
 #include <string>
+#include <system_error>
 
 // The causes that a line of their own names.
 constexpr int saidCause = 0;      // the failure line says it, or nothing more can be said
@@ -30,6 +31,10 @@ int LastCause();
 // ends the run as memory that runs out anywhere does, through the
 // new-handler.
 int FailureCause();
+
+// The cause of |error|, from the standard library's file system calls;
+// memory that ran out ends the run as FailureCause says.
+int FailureCause(const std::error_code& error);
 
 // The line that names noPermission, in two pieces around the file's name,
 // for the clean-ups that may not allocate.

@@ -37,7 +37,7 @@ std::optional<bool> ListingExists(int& cause) {
   std::error_code error;
   const bool exists = fs::exists(adUnitsFilename, error);
   if (!error) return exists;
-  cause = CauseOf(error.value(), 0);
+  cause = FailureCause(error);
   return std::nullopt;
 }
 
@@ -57,7 +57,7 @@ std::optional<fs::path> ListingTarget(int& cause) {
         continue;
       }
     }
-    cause = CauseOf(error.value(), 0);
+    cause = FailureCause(error);
     return std::nullopt;
   }
   cause = linkLoop;

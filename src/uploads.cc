@@ -130,7 +130,7 @@ bool RemoveEarlierUploads() {
   // A folder that can't be listed may hold uploads that would outlive
   // their listing.
   if (error) {
-    ReportListingOpenFailure(CauseOf(error.value(), 0));
+    ReportListingOpenFailure(FailureCause(error));
     return false;
   }
   std::sort(names.begin(), names.end());

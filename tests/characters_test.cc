@@ -43,6 +43,8 @@ TEST(CharactersTest, SortsEachCharacterOfAPart) {
       {"\xED\xA0\x80", false, "", "", "byte 0xED"},                   // a surrogate
       {"\xF4\x90\x80\x80", false, "", "", "byte 0xF4"},               // above U+10FFFF
       {"\xF5\x80\x80\x80", false, "", "", "byte 0xF5"},               // a lead byte above F4
+      {"\xF9\x80\x80\x80", false, "", "", "byte 0xF9"},               // not U+40000
+      {"\xFC\x80\x80\x80", false, "", "", "byte 0xFC"},               // not U+100000
       {"ab\xE2\x80", false, "", "", "byte 0xE2"},                     // a cut sequence
       {"\xF4\x8F\xBF\xBF", false, "U+10FFFF", "", ""},                // the last code point
       {"\xC2\xAA\xC2\xAB", false, "U+00AB", "\"\xC2\xAA\"", ""},      // the edges of a range

@@ -17,10 +17,15 @@
 //   close   fclose: the file is closed, then the call reports a failure;
 //   stat    stat, which follows links (lstat doesn't);
 //   cut     ftruncate or truncate;
-//   remove  remove.
+//   remove  remove;
+//   list    opendir, as the walk of a folder begins (FILE is "." for the
+//           current one);
+//   stream  fdopen, as a stream is made for a file just created;
+//   trickle read: no failure, but at most one byte is read.
 // Linux and the GNU C library only: a failed read or write sets the
 // stream's error indicator as the library itself would.
 
+#include <dirent.h>
 #include <dlfcn.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -180,7 +185,31 @@ std::size_t fwrite(const void* from, std::size_t size, std::size_t count, std::F
 
 ssize_t read(int fd, void* to, std::size_t most) {
   static auto next = Next<ssize_t (*)(int, void*, std::size_t)>("read");
+  if (Wanted("trickle") && most > 1 && Fails("trickle", NameOf(fd))) most = 1;
   return Wanted("read") && Fails("read", NameOf(fd)) ? -1 : next(fd, to, most);
+}
+
+DIR* opendir(const char* path) {
+  static auto next = Next<DIR* (*)(const char*)>("opendir");
+  return Fails("list", LastComponent(path)) ? nullptr : next(path);
+}
+
+// libstdc++ opens a folder first, then its listing: the current folder is
+// named "." here as in opendir.
+DIR* fdopendir(int fd) {
+  static auto next = Next<DIR* (*)(int)>("fdopendir");
+  if (!Wanted("list")) return next(fd);
+  char link[64], target[4096], here[4096];
+  std::snprintf(link, sizeof link, "/proc/self/fd/%d", fd);
+  const ssize_t length = readlink(link, target, sizeof target - 1);
+  const bool current = length >= 0 && getcwd(here, sizeof here) != nullptr &&
+                       std::string(target, static_cast<std::size_t>(length)) == here;
+  return Fails("list", current ? "." : NameOf(fd)) ? nullptr : next(fd);
+}
+
+std::FILE* fdopen(int fd, const char* mode) {
+  static auto next = Next<std::FILE* (*)(int, const char*)>("fdopen");
+  return Wanted("stream") && Fails("stream", NameOf(fd)) ? nullptr : next(fd, mode);
 }
 
 int fseek(std::FILE* stream, long offset, int whence) {
