@@ -1,3 +1,6 @@
+// Why a call of the system failed, told from errno and, on Windows, the
+// system's own error, and the line that names it.
+
 #include "cause.h"
 
 #include <cerrno>

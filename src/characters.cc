@@ -1,3 +1,6 @@
+// The characters of a code sorted as the ad server sorts them, and text
+// shown as a terminal can show it, from the Unicode tables beside this file.
+
 #include "characters.h"
 
 #include <algorithm>

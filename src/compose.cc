@@ -1,3 +1,6 @@
+// A unit's code, name and description, composed from its size, site and
+// section.
+
 #include "compose.h"
 
 #include <algorithm>

@@ -1,3 +1,6 @@
+// How the program was started on Windows, and the wait for Enter that a
+// window of its own needs.
+
 #include "console.h"
 
 #include <cstdio>

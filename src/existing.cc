@@ -1,3 +1,6 @@
+// existing_codes.txt: the codes in the network, read once and kept as
+// hashes, so that the uploads can leave their units out.
+
 #include "existing.h"
 
 #include <algorithm>

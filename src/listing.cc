@@ -1,3 +1,6 @@
+// The unit listing on disk: found, probed, opened, cut back after a failed
+// row and removed where this run made it and it holds no row.
+
 #include "listing.h"
 
 #include <cerrno>

@@ -1,3 +1,6 @@
+// The size description: the description table read line by line, afresh
+// for every lookup.
+
 #include "lookup.h"
 
 #include <algorithm>

@@ -3,12 +3,17 @@
 
 #include <csignal>
 #include <cstdlib>
+#include <new>
 
 #include "console.h"
 #include "options.h"
+#include "out_of_memory.h"
 #include "run.h"
 
 int main(int argc, char* argv[]) {
+  // Memory that runs out is a failure like the others, reported on standard
+  // output, not an abort.
+  std::set_new_handler(ExitOutOfMemory);
   // A console reader that goes away must not cost the listing its rows, and
   // a file-size limit must not kill the run in the middle of a row: the write
   // then fails, and the run reports it.

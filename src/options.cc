@@ -1,3 +1,6 @@
+// The answers to the command line's options: the version banner, the help
+// screen and the list of options.
+
 #include "options.h"
 
 #include "report.h"

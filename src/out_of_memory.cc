@@ -1,10 +1,13 @@
+// The end by memory: the clean-up of every unfinished file, then the
+// failure's lines, without an allocation.
+
 #include "out_of_memory.h"
 
 #include <cstdio>
 #include <cstdlib>
 
-#include "check.h"
 #include "console.h"
+#include "findings.h"
 #include "listing.h"
 #include "report.h"
 #include "uploads.h"

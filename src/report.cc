@@ -1,3 +1,5 @@
+// Console output and the wording of every failure the program knows.
+
 #include "report.h"
 
 #include <cstdio>

@@ -1,3 +1,5 @@
+// One row of the unit listing, with the fields that need them quoted.
+
 #include "row.h"
 
 #include <algorithm>

@@ -1,3 +1,6 @@
+// The generation run: the checks, every unit of the lists written as a row,
+// then the uploads, the findings file and the import check.
+
 #include "run.h"
 
 #include <cstdint>
@@ -10,6 +13,7 @@
 #include "check.h"
 #include "compose.h"
 #include "existing.h"
+#include "findings.h"
 #include "listing.h"
 #include "lookup.h"
 #include "report.h"

@@ -3,16 +3,9 @@
 #ifndef SLOTWRIGHT_SLOTWRIGHT_H_
 #define SLOTWRIGHT_SLOTWRIGHT_H_
 
-#include <new>
 #include <string>
 
-#include "out_of_memory.h"
 #include "version.h"
-
-// Memory that runs out is a failure like the others, reported on standard
-// output, not an abort: from before the first allocation, which is one of
-// these names.  Defined first, it is set first wherever they are defined.
-inline const bool newHandlerSet = (std::set_new_handler(ExitOutOfMemory), true);
 
 // Every file is opened by these bare names, so in the current directory, and
 // every message and help line names a file through them.

@@ -1,3 +1,6 @@
+// Stop signals on every system: at once, or once the change to the listing
+// under way is complete.
+
 #include "stop.h"
 
 #include <atomic>

@@ -1,3 +1,6 @@
+// The lists and the description table read as text, through the C library
+// and, for the table, the system's own reads.
+
 #include "text.h"
 
 #include <sys/stat.h>

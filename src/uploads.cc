@@ -1,3 +1,6 @@
+// The uploads: the listing's rows in files of at most 1,000, less the
+// units in the network, and the removal of earlier ones.
+
 #include "uploads.h"
 
 #include <algorithm>
