@@ -15,7 +15,8 @@
 //   seek    fseek;
 //   write   fwrite: half of the bytes are written;
 //   close   fclose: the file is closed, then the call reports a failure;
-//   stat    stat, which follows links (lstat doesn't);
+//   stat    stat, which follows links;
+//   lstat   lstat, which doesn't;
 //   cut     ftruncate or truncate;
 //   remove  remove;
 //   list    opendir, as the walk of a folder begins (FILE is "." for the
@@ -227,6 +228,11 @@ int fclose(std::FILE* stream) {
 int stat(const char* path, struct stat* status) {
   static auto next = Next<int (*)(const char*, struct stat*)>("stat");
   return Fails("stat", LastComponent(path)) ? -1 : next(path, status);
+}
+
+int lstat(const char* path, struct stat* status) {
+  static auto next = Next<int (*)(const char*, struct stat*)>("lstat");
+  return Fails("lstat", LastComponent(path)) ? -1 : next(path, status);
 }
 
 int ftruncate(int fd, off_t size) {
