@@ -23,4 +23,24 @@ void NoteHowStarted();
 // close.  It allocates nothing, so that the new-handler may call it.
 void KeepWindowOpen();
 
+// Notes the status that the process ends with, for a window that is closed
+// while it waits for Enter; until then it is 1, that of a failure.
+void NoteExitStatus(int status);
+
+// Whether the process waits for Enter now, at its end; |status| is then its
+// status.
+bool WaitsForEnter(int& status);
+
+// What a console that closes, a logoff or a shutdown does: where the run
+// is over and waits for Enter, the process ends with |runStatus|, as it
+// would on Enter; otherwise the stop rule ends the run, and this is -1.
+int StatusOnClose(bool waitsForEnter, int runStatus);
+
+// Where standard output is a Windows console, writes |bytes| to it as
+// UTF-8 text, so that every name shows as it is written whatever the
+// console's code page, which stays as it was; a byte that is no part of
+// UTF-8 shows as U+FFFD.  Returns false elsewhere, a pipe or a file, which
+// take the bytes as they are.
+bool WriteToConsole(std::string_view bytes);
+
 #endif  // SLOTWRIGHT_CONSOLE_H_

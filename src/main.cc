@@ -28,6 +28,7 @@ int main(int argc, char* argv[]) {
   // handler at exit.
   NoteHowStarted();
   std::atexit(KeepWindowOpen);
-  if (argc <= 1) return GenerationRun();
-  return DispatchOption(argv[1]);
+  const int status = argc <= 1 ? GenerationRun() : DispatchOption(argv[1]);
+  NoteExitStatus(status);
+  return status;
 }

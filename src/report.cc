@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "cause.h"
+#include "console.h"
 #include "slotwright.h"
 
 const char helpHint[] = "Check the help (Slotwright --help) for further information.";
@@ -30,6 +31,7 @@ int BesidesPermission(int cause) { return cause == noPermission ? saidCause : ca
 void PrintLine(const std::string& text) { Echo(text + '\n'); }
 
 void Echo(const std::string& bytes) {
+  if (WriteToConsole(bytes)) return;
   std::fwrite(bytes.data(), 1, bytes.size(), stdout);
   std::fflush(stdout);
 }

@@ -8,6 +8,8 @@
 #include <csignal>
 #include <thread>
 
+#include "console.h"
+
 #ifdef _WIN32
 #include <windows.h>
 #else
@@ -43,6 +45,12 @@ BOOL WINAPI OnConsoleEvent(DWORD event) {
   if (event == CTRL_C_EVENT) signal = SIGINT;
   if (event == CTRL_BREAK_EVENT) signal = SIGBREAK;
   if (event > CTRL_SHUTDOWN_EVENT) return FALSE;
+  if (signal == SIGTERM) {
+    int runStatus = 1;
+    const bool waits = WaitsForEnter(runStatus);
+    const int status = StatusOnClose(waits, runStatus);
+    if (status >= 0) ExitProcess(static_cast<UINT>(status));
+  }
   if (StopsAtOnce(signal)) EndAsSignalled(signal);
   // Windows ends the process as soon as this returns for a console that
   // closes: the change under way is to be complete first, and EndChange

@@ -19,4 +19,14 @@ TEST(ConsoleTest, WaitsOnlyWhenExplorerStartedItInAConsoleOfItsOwn) {
   EXPECT_FALSE(StartedInAWindowOfItsOwn("explorer.exe", 1, true, false));
 }
 
+// A window closed while the run waits for Enter ends it as Enter would,
+// with the run's own status; closed while the run runs, it stops the run as
+// a stop signal does.
+TEST(ConsoleTest, AClosedWindowGivesTheRunsStatusOnlyOnceTheRunIsOver) {
+  EXPECT_EQ(StatusOnClose(true, 0), 0);
+  EXPECT_EQ(StatusOnClose(true, 1), 1);
+  EXPECT_EQ(StatusOnClose(false, 0), -1);
+  EXPECT_EQ(StatusOnClose(false, 1), -1);
+}
+
 }  // namespace
