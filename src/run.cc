@@ -48,21 +48,17 @@ void SayNoSize() { PrintLine("You must specify at least an ad size in " + adSize
 // the same sizes, so one that meets an empty size can never complete, and
 // would only have replaced an earlier listing with part of one.  |emptyLine|
 // is the line of the first empty size, 0 where there is none; |noBytes| says
-// that the list holds nothing at all.  A list that can't go back to its
+// that the list holds no byte at all.  A list that can't go back to its
 // start, a pipe, is left to the passes.  False where it can't be read, which
 // it has reported.
 bool FindEmptySize(std::FILE* sizes, std::size_t& emptyLine, bool& noBytes) {
   emptyLine = 0;
-  noBytes = false;
-  if (!IsRegularFile(sizes)) return true;
+  if (!IsRegularFile(sizes, noBytes)) return true;
   std::string size;
   std::size_t line = 0;
   for (bool first = true; emptyLine == 0 && ReadEntry(sizes, size, first); first = false) {
     ++line;
-    if (size.empty()) {
-      emptyLine = line;
-      noBytes = first && std::feof(sizes);  // a mark alone is no size either
-    }
+    if (size.empty()) emptyLine = line;
   }
   if (!std::ferror(sizes) && Rewind(sizes)) return true;
   ReportReadFailure(adSizesFilename, FailureCause());

@@ -81,14 +81,17 @@ bool ReadEntry(std::FILE* list, std::string& entry, bool first) {
   return true;
 }
 
-bool IsRegularFile(std::FILE* file) {
+bool IsRegularFile(std::FILE* file, bool& empty) {
 #ifdef _WIN32
   struct _stat64 status;
-  return _fstat64(_fileno(file), &status) == 0 && (status.st_mode & _S_IFMT) == _S_IFREG;
+  const bool regular =
+      _fstat64(_fileno(file), &status) == 0 && (status.st_mode & _S_IFMT) == _S_IFREG;
 #else
   struct stat status;
-  return fstat(fileno(file), &status) == 0 && S_ISREG(status.st_mode);
+  const bool regular = fstat(fileno(file), &status) == 0 && S_ISREG(status.st_mode);
 #endif
+  empty = regular && status.st_size == 0;
+  return regular;
 }
 
 bool Rewind(std::FILE* file) {

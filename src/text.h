@@ -44,8 +44,9 @@ inline bool IsUtf16Start(std::string_view start) {
 bool ReadEntry(std::FILE* list, std::string& entry, bool first);
 
 // Whether |file| is a regular file, which can go back to its start as often
-// as needed; a pipe or a device may give its bytes once.
-bool IsRegularFile(std::FILE* file);
+// as needed; a pipe or a device may give its bytes once.  |empty| says
+// whether it holds no byte.
+bool IsRegularFile(std::FILE* file, bool& empty);
 
 // Brings |file| back to its first byte; false where it can't go back.
 bool Rewind(std::FILE* file);
