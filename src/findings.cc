@@ -5,10 +5,12 @@
 #include <algorithm>
 #include <cstdio>
 #include <string>
+#include <string_view>
 #include <tuple>
 #include <vector>
 
 #include "cause.h"
+#include "characters.h"
 #include "check.h"
 #include "existing.h"
 #include "listing.h"
@@ -60,6 +62,23 @@ std::string InLine(std::size_t finding, const Named& entry) {
   }
   if (!shown.empty()) inLine += " (" + shown + ')';
   return inLine;
+}
+
+// A code of existing_codes.txt as the line that finds none of them in the
+// run shows it: as the check shows a text, and every character beyond ASCII
+// that no code may hold by its number too, as the line of refused characters
+// names it, since a hyphen or an apostrophe that only looks like one is the
+// likeliest reason.
+std::string QuotedCode(std::string_view code) {
+  std::string shown = "\"";
+  char32_t c = 0;
+  for (std::size_t at = 0, length; at < code.size(); at += std::max<std::size_t>(length, 1)) {
+    length = DecodeUtf8(code, at, c);
+    const bool lookAlike = length > 1 && !IsLetterOrNumber(c) && !IsInvisible(c);
+    shown += lookAlike ? '<' + CodePoint(c) + '>'
+                       : Shown(code.substr(at, std::max<std::size_t>(length, 1)));
+  }
+  return shown + '"';
 }
 
 // An entry of |list|, as the check names it.
@@ -283,7 +302,7 @@ void PrintImportCheck(std::uintmax_t uploads, bool findingsWritten) {
   const std::string& firstCode = FirstExistingCode(firstCodeLine);
   add(ExistingCodeCount() > 0 && inNetwork.empty(),
       "* Codes in " + existingCodesFilename + " that match a unit of this run: none of its " +
-          std::to_string(ExistingCodeCount()) + ", such as " + Quoted(firstCode) + " (" +
+          std::to_string(ExistingCodeCount()) + ", such as " + QuotedCode(firstCode) + " (" +
           existingCodesFilename + " line " + std::to_string(firstCodeLine) +
           "), so every unit is uploaded.");
   const auto uploadName = [](std::uintmax_t number) {
