@@ -118,14 +118,14 @@ std::string LongestPartOf(std::uintmax_t row) {
     const std::string& text = EntryAt(list, at[list]);
     std::string named = EntryNamed(list, at[list]);
     std::string part = PartOf(list, text);
+    // A size's part is its description, which only a line of the table
+    // makes long enough to be the longest of a code over 100 characters.
     if (list == sizeList) {
       std::size_t tableLine = 0;
       const std::string& description = DescriptionOf(text, tableLine);
       part = PartOf(table, description);
-      if (tableLine != 0) {  // a line of the table gives it
-        named = adDescriptionFilename + "'s description of " + Quoted(text) + ", " +
-                Quoted(description);
-      }
+      named =
+          adDescriptionFilename + "'s description of " + Quoted(text) + ", " + Quoted(description);
     }
     const std::size_t characters = CharacterCount(part);
     if (characters > most) {

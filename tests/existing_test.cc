@@ -26,8 +26,9 @@ TEST(ListedCodeTest, TakesTheFirstFieldWithoutWhatSurroundsIt) {
       {"Gaz\xC2\xA0"
        "ette",
        "Gaz\xC2\xA0"
-       "ette"},                        // inside a code it stays
-      {"Caf\xC3\xA9", "Caf\xC3\xA9"},  // a letter's last byte is no space
+       "ette"},                                        // inside a code it stays
+      {"Caf\xC3\xA9", "Caf\xC3\xA9"},                  // a letter's last byte is no space
+      {"Gazette\xC2\xA0\xA0", "Gazette\xC2\xA0\xA0"},  // nor a stray byte after a space
       {"# a comment", ""},
       {" \xC2\xA0# a comment", ""},
       {"\"#\",x", "#"},
