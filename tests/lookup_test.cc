@@ -65,6 +65,7 @@ TEST(LookupTest, FindsALineThatAlmostDescribesTheSize) {
       {"300x250\vMedium Rectangle", 0},
       {"300x2500\xC2\xA0Medium", 0},
       {"300x250", 0},
+      {" \t ", 0},  // white space to its end
       {"Medium 300x250\xC2\xA0Rectangle", 0},
   };
   for (const auto& c : cases) EXPECT_EQ(NearSeparator(c.line, "300x250"), c.separator) << c.line;
