@@ -61,7 +61,7 @@ std::string_view TrimEnd(std::string_view text) {
 std::string ListedCode(std::string_view line) {
   line = TrimStart(line);
   if (line.empty() || line.front() == '#') return {};
-  if (line.front() != '"') return std::string(TrimEnd(TrimStart(line.substr(0, line.find(',')))));
+  if (line.front() != '"') return std::string(TrimEnd(line.substr(0, line.find(','))));
   std::string field;
   for (std::size_t at = 1; at < line.size(); ++at) {
     if (line[at] == '"' && (at + 1 == line.size() || line[at + 1] != '"')) break;
