@@ -62,6 +62,26 @@ void ScanTable(int table, std::string& chunk, bool& utf16, bool& unreadable, Vis
 
 std::size_t lastLookupLine = 0;
 
+// Reads the table afresh, for the check's hints, and hands each line to
+// |visit| until it returns true: that line's number, or 0 where no line
+// does or the table can't be read.
+template <typename Visit>
+std::size_t FindTableLine(Visit visit) {
+  const int table = OpenPieces(adDescriptionFilename);
+  if (table < 0) return 0;
+  std::string chunk(std::size_t{1} << 16, '\0');
+  bool utf16, unreadable;
+  std::size_t found = 0;
+  ScanTable(table, chunk, utf16, unreadable,
+            [&found, &visit](std::string_view line, std::size_t number) {
+              if (!visit(line)) return false;
+              found = number;
+              return true;
+            });
+  ClosePieces(table);
+  return utf16 || unreadable ? 0 : found;
+}
+
 }  // namespace
 
 std::optional<std::string> DescriptionAfter(std::string_view line, std::size_t wordEnd) {
@@ -124,46 +144,35 @@ std::string GetAdDescription(std::string size) {
 }
 
 std::tuple<std::size_t, std::string, char32_t> FindNearLine(const std::string& size) {
-  std::tuple<std::size_t, std::string, char32_t> near{0, "", 0};
-  const int table = OpenPieces(adDescriptionFilename);
-  if (table < 0) return near;
-  std::string chunk(std::size_t{1} << 16, '\0');
-  bool utf16, unreadable;
-  ScanTable(table, chunk, utf16, unreadable,
-            [&near, &size](std::string_view line, std::size_t number) {
-              const char32_t separator = NearSeparator(line, size);
-              if (separator != 0) near = {number, CheckEndString(std::string(line)), separator};
-              return separator != 0;
-            });
-  ClosePieces(table);
-  if (utf16 || unreadable) return {0, "", 0};
-  return near;
+  std::string text;
+  char32_t separator = 0;
+  const std::size_t line = FindTableLine([&text, &separator, &size](std::string_view line) {
+    separator = NearSeparator(line, size);
+    if (separator != 0) text = CheckEndString(std::string(line));
+    return separator != 0;
+  });
+  if (line == 0) return {0, "", 0};
+  return {line, text, separator};
 }
 
 std::pair<std::size_t, std::string> FindOtherCaseLine(const std::string& size) {
-  std::pair<std::size_t, std::string> other{0, ""};
-  const int table = OpenPieces(adDescriptionFilename);
-  if (table < 0) return other;
   const auto folded = [](char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
   };
-  std::string chunk(std::size_t{1} << 16, '\0');
-  bool utf16, unreadable;
-  ScanTable(table, chunk, utf16, unreadable,
-            [&other, &size, folded](std::string_view line, std::size_t number) {
-              std::size_t word = 0;
-              while (word < line.size() && IsWhiteSpace(line[word])) ++word;
-              const std::string_view first = line.substr(word, size.size());
-              if (first == size || first.size() != size.size() ||
-                  !std::equal(first.begin(), first.end(), size.begin(),
-                              [folded](char a, char b) { return folded(a) == folded(b); }) ||
-                  !DescribeLine(line, first)) {
-                return false;
-              }
-              other = {number, std::string(first)};
-              return true;
-            });
-  ClosePieces(table);
-  if (utf16 || unreadable) return {0, ""};
-  return other;
+  std::string word;
+  const std::size_t line = FindTableLine([&word, &size, folded](std::string_view line) {
+    std::size_t start = 0;
+    while (start < line.size() && IsWhiteSpace(line[start])) ++start;
+    const std::string_view first = line.substr(start, size.size());
+    if (first == size || first.size() != size.size() ||
+        !std::equal(first.begin(), first.end(), size.begin(),
+                    [folded](char a, char b) { return folded(a) == folded(b); }) ||
+        !DescribeLine(line, first)) {
+      return false;
+    }
+    word = first;
+    return true;
+  });
+  if (line == 0) return {0, ""};
+  return {line, word};
 }
